@@ -1,0 +1,58 @@
+#include "failure_text.h"
+
+namespace orbel {
+namespace {
+
+std::string cannotCalculate(Field target) {
+    if (target == Field::FOV)
+        return "Cannot calculate the field of view: ";
+    return "Cannot calculate " + std::string(fieldCaption(target)) + ": ";
+}
+
+std::string subject(Field field) {
+    if (field == Field::Sensor)
+        return "the sensor width of the selected camera";
+    return std::string(fieldCaption(field));
+}
+
+} // namespace
+
+std::string_view fieldCaption(Field field) {
+    switch (field) {
+    case Field::Wdth:
+        return "Object Width";
+    case Field::Dist:
+        return "Object Distance";
+    case Field::Fmm:
+        return "Lens f";
+    case Field::Sensor:
+        return "Sensor Width";
+    case Field::FOV:
+        break;
+    }
+    return "FOV";
+}
+
+std::string failureText(const LensFailure& failure, const LensFields& fields) {
+    if (!failure.cause) {
+        // Only arithmetic faults come without a field to blame.
+        return cannotCalculate(failure.target) + "the result is too large.";
+    }
+    const Field cause = *failure.cause;
+    switch (failure.error) {
+    case ErrorCode::TypeMismatch:
+        if (fields.text(cause).empty() && cause != Field::Sensor)
+            return "Please type two of Object Width, Object Distance and Lens f, "
+                   "and leave the third one empty.";
+        return cannotCalculate(failure.target) + subject(cause) + " is not a number.";
+    case ErrorCode::Overflow:
+        return cannotCalculate(failure.target) + subject(cause) + " is too large a number.";
+    case ErrorCode::DivisionByZero:
+        return cannotCalculate(failure.target) + subject(cause) + " is zero.";
+    case ErrorCode::InvalidCall:
+        break;
+    }
+    return cannotCalculate(failure.target) + std::string(errorMessage(failure.error)) + ".";
+}
+
+} // namespace orbel

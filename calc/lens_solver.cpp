@@ -1,0 +1,180 @@
+#include "lens_solver.h"
+
+#include "runtime/arithmetic.h"
+#include "runtime/conversions.h"
+#include "runtime/rounding.h"
+
+#include <span>
+
+namespace orbel {
+namespace {
+
+constexpr double kFeetPerMm = 0.00328;
+constexpr double kInchesPerMm = 0.0394;
+constexpr int kInchesPerFoot = 12;
+constexpr int kPlaces = 3;
+
+// A fault inside a step that one field's text or value is to blame for.
+struct FieldFault {
+    Field cause;
+    ErrorCode error;
+};
+
+// The numbers of the current field texts. Each call converts the text afresh,
+// so the formulas below convert their operands one statement at a time, in
+// the order the formula names them: that order decides which field a
+// conversion error is reported on.
+class Operands {
+public:
+    explicit Operands(const LensFields& fields)
+        : fields_(fields) {}
+
+    double S() const { return number(Field::Sensor); }
+    double W() const { return number(Field::Wdth); }
+    double D() const { return number(Field::Dist); }
+    double F() const { return number(Field::Fmm); }
+
+    // A division by a field's number: a zero there is that field's fault.
+    static double over(double dividend, double divisor, Field divisorField) {
+        if (divisor == 0.0)
+            throw FieldFault{divisorField, ErrorCode::DivisionByZero};
+        return quotient(dividend, divisor);
+    }
+
+private:
+    double number(Field field) const {
+        try {
+            return textToNumber(fields_.text(field));
+        } catch (const RunTimeError& error) {
+            throw FieldFault{field, error.code()};
+        }
+    }
+
+    const LensFields& fields_;
+};
+
+using Formula = double (*)(const Operands&);
+
+struct Step {
+    Field target;
+    Formula formula;
+    bool footResultInInches; // rounded in feet, then shown in inches
+};
+
+constexpr double k = kFeetPerMm;
+constexpr double m = kInchesPerMm;
+
+// clang-format off
+constexpr Step kMetersSteps[] = {
+    {Field::Wdth, [](const Operands& o) { const double s = o.S(); const double d = o.D();
+                                          const double p = product(s, d);
+                                          return o.over(p, o.F(), Field::Fmm); }, false},
+    {Field::Fmm,  [](const Operands& o) { const double d = o.D();
+                                          const double q = o.over(d, o.W(), Field::Wdth);
+                                          return product(o.S(), q); }, false},
+    {Field::Dist, [](const Operands& o) { const double f = o.F(); const double w = o.W();
+                                          const double p = product(f, w);
+                                          return o.over(p, o.S(), Field::Sensor); }, false},
+};
+
+constexpr Step kFeetSteps[] = {
+    {Field::Wdth, [](const Operands& o) { const double a = product(o.S(), k);
+                                          const double b = product(o.D(), a);
+                                          return o.over(b, product(o.F(), k), Field::Fmm); }, false},
+    {Field::Fmm,  [](const Operands& o) { const double d = o.D();
+                                          const double q = o.over(d, o.W(), Field::Wdth);
+                                          return quotient(product(product(o.S(), k), q), k); }, false},
+    {Field::Dist, [](const Operands& o) { const double a = product(o.F(), k);
+                                          const double b = product(o.W(), a);
+                                          return o.over(b, product(o.S(), k), Field::Sensor); }, false},
+};
+
+constexpr Step kInchSteps[] = {
+    {Field::Wdth, [](const Operands& o) { const double a = product(o.S(), k);
+                                          const double b = product(quotient(o.D(), kInchesPerFoot), a);
+                                          return o.over(b, product(o.F(), k), Field::Fmm); }, true},
+    {Field::Fmm,  [](const Operands& o) { const double d = o.D();
+                                          const double q = o.over(d, o.W(), Field::Wdth);
+                                          return quotient(product(product(o.S(), m), q), m); }, false},
+    {Field::Dist, [](const Operands& o) { const double a = product(o.F(), k);
+                                          const double b = product(quotient(o.W(), kInchesPerFoot), a);
+                                          return o.over(b, product(o.S(), k), Field::Sensor); }, true},
+};
+// clang-format on
+
+class Calculation {
+public:
+    explicit Calculation(LensFields& fields)
+        : fields_(fields) {}
+
+    // Each step runs only when its target is empty at the moment it starts.
+    bool run(std::span<const Step> steps) {
+        for (const Step& step : steps) {
+            if (fields_.text(step.target).empty() && !attempt(step.target, [&] {
+                    const double rounded = roundToPlaces(step.formula(Operands(fields_)), kPlaces);
+                    return step.footResultInInches ? product(kInchesPerFoot, rounded) : rounded;
+                }))
+                return false;
+        }
+        return true;
+    }
+
+    // The field of view reads the focal length as the steps above left it,
+    // rounded, and is itself not rounded.
+    void writeFieldOfView() {
+        attempt(Field::FOV, [&] {
+            const double pi = product(arctangent(1.0), 4.0);
+            const Operands o(fields_);
+            const double s = o.S();
+            const double f = o.F();
+            const double q = o.over(s, sum(f, f), Field::Fmm);
+            const double a = arctangent(q);
+            const double t = sum(a, a);
+            return product(t, quotient(180, pi));
+        });
+    }
+
+    LensOutcome outcome() const { return outcome_; }
+
+private:
+    // Computes a value and writes it into `target`, or records the failure and
+    // leaves the target as it was.
+    template <typename Compute> bool attempt(Field target, Compute compute) {
+        try {
+            const double value = compute();
+            fields_.text(target) = numberToText(value);
+            outcome_.written.insert(target);
+            return true;
+        } catch (const FieldFault& fault) {
+            outcome_.failure = LensFailure{target, fault.cause, fault.error};
+        } catch (const RunTimeError& error) {
+            outcome_.failure = LensFailure{target, std::nullopt, error.code()};
+        }
+        return false;
+    }
+
+    LensFields& fields_;
+    LensOutcome outcome_;
+};
+
+} // namespace
+
+LensOutcome calculate(LensFields& fields) {
+    if (fields.wdth.empty() && fields.fmm.empty() && fields.dist.empty())
+        return {};
+
+    Calculation calculation(fields);
+    if (fields.units.meters && !calculation.run(kMetersSteps))
+        return calculation.outcome();
+    if (fields.units.inches) {
+        // The inches system has no field-of-view step: FOV keeps its text.
+        calculation.run(kInchSteps);
+        return calculation.outcome();
+    }
+    if (fields.units.feet && !calculation.run(kFeetSteps))
+        return calculation.outcome();
+    calculation.writeFieldOfView();
+    return calculation.outcome();
+}
+
+} // namespace orbel

@@ -1,0 +1,49 @@
+#include "arithmetic.h"
+
+#include "conversions.h"
+#include "run_time_error.h"
+
+#include <cmath>
+
+namespace orbel {
+namespace {
+
+double checked(double result) {
+    if (!std::isfinite(result))
+        throw RunTimeError(ErrorCode::Overflow);
+    return result;
+}
+
+} // namespace
+
+double product(double a, double b) {
+    return checked(a * b);
+}
+
+double quotient(double dividend, double divisor) {
+    if (divisor == 0.0)
+        throw RunTimeError(ErrorCode::DivisionByZero);
+    return checked(dividend / divisor);
+}
+
+double sum(double a, double b) {
+    return checked(a + b);
+}
+
+double product(int whole, double b) {
+    return product(static_cast<double>(whole), b);
+}
+
+double quotient(int whole, double divisor) {
+    return quotient(static_cast<double>(whole), divisor);
+}
+
+double product(double a, std::string_view text) {
+    return product(a, textToNumber(text));
+}
+
+double arctangent(double x) {
+    return checked(std::atan(x));
+}
+
+} // namespace orbel

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string_view>
+
+namespace orbel {
+
+// Checked double arithmetic. Every operation tests its result at once: a zero
+// divisor raises Division by zero, an overflow or an invalid operation raises
+// Overflow, so no caller ever holds an infinity or a NaN. Underflow and
+// inexact results are ordinary results.
+double product(double a, double b);
+double quotient(double dividend, double divisor);
+double sum(double a, double b);
+
+// Mixed arithmetic: a whole number or a text with a double. A text is
+// converted as by textToNumber.
+double product(int whole, double b);
+double quotient(int whole, double divisor);
+double product(double a, std::string_view text);
+
+double arctangent(double x);
+
+} // namespace orbel

@@ -1,0 +1,173 @@
+#include "conversions.h"
+
+#include "run_time_error.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <system_error>
+
+namespace orbel {
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// The shape of an accepted number, found before any digit is converted, so
+// that from_chars never sees a form ("inf", "0x1p3") we do not accept.
+struct NumberShape {
+    bool negative = false;
+    std::string_view unsignedPart; // what from_chars converts
+    long long decimalExponent = 0; // of the leading non-zero digit, saturated
+    bool allZero = true;
+};
+
+NumberShape scanNumber(std::string_view text) {
+    NumberShape shape;
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        shape.negative = text[i] == '-';
+        ++i;
+    }
+    const std::size_t start = i;
+
+    long long integerDigits = 0;
+    long long firstNonZero = -1; // index among all mantissa digits
+    long long digitIndex = 0;
+    auto takeDigits = [&](bool integerPart) {
+        while (i < text.size() && isDigit(text[i])) {
+            if (text[i] != '0' && firstNonZero < 0)
+                firstNonZero = digitIndex;
+            ++digitIndex;
+            if (integerPart)
+                ++integerDigits;
+            ++i;
+        }
+    };
+    takeDigits(true);
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        takeDigits(false);
+    }
+    if (digitIndex == 0)
+        throw RunTimeError(ErrorCode::TypeMismatch);
+
+    long long exponent = 0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        bool negativeExponent = false;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+            negativeExponent = text[i] == '-';
+            ++i;
+        }
+        if (i == text.size() || !isDigit(text[i]))
+            throw RunTimeError(ErrorCode::TypeMismatch);
+        constexpr long long kSaturated = 1'000'000'000'000LL;
+        for (; i < text.size() && isDigit(text[i]); ++i) {
+            if (exponent < kSaturated)
+                exponent = exponent * 10 + (text[i] - '0');
+        }
+        if (negativeExponent)
+            exponent = -exponent;
+    }
+    if (i != text.size())
+        throw RunTimeError(ErrorCode::TypeMismatch);
+
+    shape.unsignedPart = text.substr(start);
+    shape.allZero = firstNonZero < 0;
+    if (!shape.allZero)
+        shape.decimalExponent = exponent + integerDigits - 1 - firstNonZero;
+    return shape;
+}
+
+} // namespace
+
+double textToNumber(std::string_view text) {
+    const NumberShape shape = scanNumber(trimBlanks(text));
+    double magnitude = 0.0;
+    const char* first = shape.unsignedPart.data();
+    const char* last = first + shape.unsignedPart.size();
+    const auto [end, error] = std::from_chars(first, last, magnitude, std::chars_format::general);
+    if (error == std::errc::result_out_of_range) {
+        // Too large for a double is an error; too small is simply zero.
+        if (!shape.allZero && shape.decimalExponent >= 0)
+            throw RunTimeError(ErrorCode::Overflow);
+        magnitude = 0.0;
+    } else if (error != std::errc() || end != last) {
+        throw RunTimeError(ErrorCode::TypeMismatch);
+    }
+    return shape.negative ? -magnitude : magnitude;
+}
+
+std::string numberToText(double value) {
+    if (!std::isfinite(value))
+        throw RunTimeError(ErrorCode::Overflow);
+    if (value == 0.0)
+        return "0";
+
+    // 15 significant digits, correctly rounded: "d.dddddddddddddde+XX".
+    std::array<char, 40> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::scientific, 14);
+    const std::string_view scientific(buffer.data(),
+                                      static_cast<std::size_t>(result.ptr - buffer.data()));
+
+    const bool negative = scientific.front() == '-';
+    const std::size_t ePos = scientific.find('e');
+    std::string digits;
+    for (char c : scientific.substr(0, ePos))
+        if (isDigit(c))
+            digits += c;
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    const int exponent = std::atoi(scientific.data() + ePos + 1);
+
+    std::string text = negative ? "-" : "";
+    const int count = static_cast<int>(digits.size());
+    if (exponent >= 15 || exponent < -4) {
+        text += digits.front();
+        if (count > 1) {
+            text += '.';
+            text.append(digits, 1);
+        }
+        text += exponent < 0 ? "E-" : "E+";
+        const int magnitude = exponent < 0 ? -exponent : exponent;
+        if (magnitude < 10)
+            text += '0';
+        std::array<char, 8> exponentDigits{};
+        const auto end = std::to_chars(exponentDigits.data(),
+                                       exponentDigits.data() + exponentDigits.size(), magnitude);
+        text.append(exponentDigits.data(), end.ptr);
+    } else if (exponent >= 0) {
+        const int integerDigits = exponent + 1;
+        if (count <= integerDigits) {
+            text += digits;
+            text.append(static_cast<std::size_t>(integerDigits - count), '0');
+        } else {
+            text.append(digits, 0, static_cast<std::size_t>(integerDigits));
+            text += '.';
+            text.append(digits, static_cast<std::size_t>(integerDigits));
+        }
+    } else {
+        text += "0.";
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        text += digits;
+    }
+    return text;
+}
+
+} // namespace orbel

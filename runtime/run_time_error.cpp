@@ -1,0 +1,25 @@
+#include "run_time_error.h"
+
+#include <string>
+
+namespace orbel {
+
+std::string_view errorMessage(ErrorCode code) noexcept {
+    switch (code) {
+    case ErrorCode::InvalidCall:
+        return "Invalid procedure call or argument";
+    case ErrorCode::Overflow:
+        return "Overflow";
+    case ErrorCode::DivisionByZero:
+        return "Division by zero";
+    case ErrorCode::TypeMismatch:
+        return "Type mismatch";
+    }
+    return "Application-defined or object-defined error";
+}
+
+RunTimeError::RunTimeError(ErrorCode code)
+    : std::runtime_error(std::string(errorMessage(code)))
+    , code_(code) {}
+
+} // namespace orbel

@@ -1,0 +1,63 @@
+#include "runtime/arithmetic.h"
+#include "runtime/run_time_error.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <limits>
+#include <optional>
+
+namespace orbel {
+namespace {
+
+constexpr double kMax = std::numeric_limits<double>::max();
+
+struct FaultCase {
+    const char* name;
+    std::function<double()> operation;
+    std::optional<ErrorCode> expected; // nullopt: an ordinary result
+};
+
+TEST(CheckedArithmetic, FaultsAreRunTimeErrors) {
+    const FaultCase cases[] = {
+        {"division by zero", [] { return quotient(1.0, 0.0); }, ErrorCode::DivisionByZero},
+        {"zero by zero", [] { return quotient(0.0, 0.0); }, ErrorCode::DivisionByZero},
+        {"division by minus zero", [] { return quotient(1.0, -0.0); }, ErrorCode::DivisionByZero},
+        {"whole number by zero", [] { return quotient(180, 0.0); }, ErrorCode::DivisionByZero},
+        {"product overflows", [] { return product(kMax, 2.0); }, ErrorCode::Overflow},
+        {"quotient overflows", [] { return quotient(kMax, 0.5); }, ErrorCode::Overflow},
+        {"sum overflows", [] { return sum(kMax, kMax); }, ErrorCode::Overflow},
+        {"whole number product overflows", [] { return product(12, kMax); }, ErrorCode::Overflow},
+        {"text that is no number", [] { return product(0.011, "abc"); }, ErrorCode::TypeMismatch},
+        {"empty text", [] { return product(0.011, ""); }, ErrorCode::TypeMismatch},
+        {"underflow is a result", [] { return product(1e-300, 1e-300); }, std::nullopt},
+        {"inexact is a result", [] { return quotient(1.0, 3.0); }, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        std::optional<ErrorCode> raised;
+        try {
+            c.operation();
+        } catch (const RunTimeError& error) {
+            raised = error.code();
+        }
+        EXPECT_EQ(raised, c.expected) << c.name;
+    }
+}
+
+TEST(CheckedArithmetic, MixedOperandsGiveTheDoubleResult) {
+    EXPECT_EQ(product(0.011, "640"), 0.011 * 640.0);
+    EXPECT_EQ(product(0.011, " 1024.0 "), 0.011 * 1024.0);
+    EXPECT_EQ(product(12, 5.555), 12.0 * 5.555);
+    EXPECT_EQ(quotient(180, 4.0), 45.0);
+}
+
+TEST(RunTimeErrorMessages, NameTheClassicErrors) {
+    EXPECT_STREQ(RunTimeError(ErrorCode::TypeMismatch).what(), "Type mismatch");
+    EXPECT_STREQ(RunTimeError(ErrorCode::DivisionByZero).what(), "Division by zero");
+    EXPECT_STREQ(RunTimeError(ErrorCode::Overflow).what(), "Overflow");
+    EXPECT_STREQ(RunTimeError(ErrorCode::InvalidCall).what(), "Invalid procedure call or argument");
+    EXPECT_EQ(static_cast<int>(RunTimeError(ErrorCode::TypeMismatch).code()), 13);
+}
+
+} // namespace
+} // namespace orbel
