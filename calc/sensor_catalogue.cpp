@@ -1,0 +1,64 @@
+#include "sensor_catalogue.h"
+
+#include "custom_resolution.h"
+#include "runtime/conversions.h"
+
+#include <algorithm>
+#include <array>
+
+namespace orbel {
+namespace {
+
+// The pitch of Lumo is 6.6 um although its prompt line says .006mm; its
+// catalogue tooltip agrees with the pitch.
+// clang-format off
+constexpr CustomEntry kBrava {"Hor. Res X .011mm",  "640",  0.011,  "Brava "};
+constexpr CustomEntry kDalo  {"Hor. Res X .0217mm", "640",  0.0217, "Dalo "};
+constexpr CustomEntry kLumo  {"Hor. Res X .006mm",  "1280", 0.0066, "Lumo "};
+constexpr CustomEntry kNano  {"Hor. Res X .0074mm", "640",  0.0074, "Nano/Pico "};
+constexpr CustomEntry kGiga  {"Hor. Res X .008mm",  "640",  0.008,  "Giga "};
+constexpr CustomEntry kTera  {"Hor. Res X .014mm",  "640",  0.014,  "Tera/Deca"};
+
+constexpr std::array<Preset, 15> kPresets = {{
+    // control     page          caption                                  tooltip             width   custom  selected
+    {"Option9",  Page::Frame2, "Brava - 2560x1920",                    "28.16mm",          28.16,  nullptr, false},
+    {"Option13", Page::Frame2, "Brava - 1920x1080",                    "21.12mm",          21.12,  nullptr, false},
+    {"Option14", Page::Frame2, "Brava - 1280x960",                     "14.08mm",          14.08,  nullptr, false},
+    {"Option15", Page::Frame2, "Brava - 512x384",                      "5.63mm, 11um",     5.632,  &kBrava, false},
+    {"Option7",  Page::Frame2, "DaloA/DaloB/DaloC/ Rundo - 1280x1024", "27.77mm",          27.776, nullptr, true},
+    {"Option4",  Page::Frame2, "DaloA/DaloB/DaloC/ Rundo - 640x480",   "13.888mm, 21.7um", 13.888, &kDalo,  false},
+    {"Option8",  Page::Frame2, "Dalo Mini",                            "6.336mm, 9.9um",   6.336,  nullptr, false},
+    {"Option18", Page::Frame2, "Lumo - 1280x1024",                     "8.46mm, 6.6um",    8.46,   &kLumo,  false},
+
+    {"Option1",  Page::Frame3, " Hexa /Pask 1280x1024",                "15.36mm",          15.36,  nullptr, false},
+    {"Option2",  Page::Frame3, "Hexa /Pask 640x480",                   "7.68mm",           7.68,   nullptr, false},
+    {"Option6",  Page::Frame3, "Quarrow Kilo",                         "8.192mm",          8.192,  nullptr, false},
+    {"Option5",  Page::Frame3, "Sorel Mini && Tauk",                   "4.8mm",            4.8,    nullptr, false},
+    {"Option3",  Page::Frame3, "Quarrow Nano",                         "4.7mm, 7.4um",     4.736,  &kNano,  false},
+    {"Option16", Page::Frame3, "Quarrow Giga",                         "13.56mm, 8um",     13.568, &kGiga,  false},
+    {"Option17", Page::Frame3, "Quarrow Tera",                         "17.92mm, 14um",    17.92,  &kTera,  false},
+}};
+// clang-format on
+
+} // namespace
+
+std::span<const Preset> presets() {
+    return kPresets;
+}
+
+const Preset* findPreset(std::string_view control) {
+    const auto found = std::find_if(kPresets.begin(), kPresets.end(), [&](const Preset& preset) {
+        return preset.control == control;
+    });
+    return found == kPresets.end() ? nullptr : &*found;
+}
+
+const Preset& defaultPreset(Page page) {
+    return *findPreset(page == Page::Frame2 ? "Option7" : "Option6");
+}
+
+std::string sensorText(const Preset& preset) {
+    return numberToText(preset.sensorWidth);
+}
+
+} // namespace orbel
