@@ -1,0 +1,52 @@
+#pragma once
+
+#include "fake_boxes.h"
+#include "ui/main/form1.h"
+#include "user_input.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace orbel::testing {
+
+// A shown main window with boxes that answer at once.
+class Form1Test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window = std::make_unique<Form1>(boxes);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    template <typename T = QWidget> T* find(const char* name) const {
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QLineEdit* text(const char* name) const { return find<QLineEdit>(name); }
+    QRadioButton* option(const char* name) const { return find<QRadioButton>(name); }
+    QGroupBox* frame(const char* name) const { return find<QGroupBox>(name); }
+    QString sensor() const { return text("Sensor")->text(); }
+
+    // An empty spot of a camera page: right of the presets, between two rows.
+    void turnPage(const char* visibleFrame) { doubleClick(frame(visibleFrame), QPoint(117, 40)); }
+
+    // Clicks a preset on whichever page holds it, turning the page if needed.
+    void select(const char* control) {
+        QRadioButton* button = option(control);
+        if (!button->isVisibleTo(window.get()))
+            turnPage(frame("Frame2")->isVisible() ? "Frame2" : "Frame3");
+        click(button);
+    }
+
+    FakeBoxes boxes;
+    std::unique_ptr<Form1> window;
+};
+
+} // namespace orbel::testing

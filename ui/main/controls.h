@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace orbel {
+
+// The three kinds of control whose double-click means something here. Each
+// reports a double-click as its own signal, after the click that began it.
+
+// An option button whose caption wraps inside its box, as a two-line caption
+// of a tall button must.
+class OptionButton : public QRadioButton {
+    Q_OBJECT
+public:
+    using QRadioButton::QRadioButton;
+
+signals:
+    void doubleClicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    // Taken over so that the second half of a double-click is not a second
+    // click: a custom width entered after it must not be overwritten.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+// A frame that answers a click and a double-click on its own area; a click
+// on a control inside it belongs to that control.
+class Frame : public QGroupBox {
+    Q_OBJECT
+public:
+    using QGroupBox::QGroupBox;
+
+signals:
+    void clicked();
+    void doubleClicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+
+signals:
+    void doubleClicked();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+} // namespace orbel

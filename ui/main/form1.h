@@ -1,0 +1,105 @@
+#pragma once
+
+#include "calc/lens_fields.h"
+#include "calc/sensor_catalogue.h"
+
+#include <QWidget>
+
+#include <string_view>
+
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace orbel {
+
+class Boxes;
+class Frame;
+class OptionButton;
+class TextBox;
+
+// The one working window. The user picks a camera page and a camera, picks
+// the units, types two of width, distance and focal length, and presses
+// Calculate. Every quantity lives in a field's text; the window computes
+// nothing itself and hands the texts to the core.
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form1(Boxes& boxes, QWidget* parent = nullptr);
+
+signals:
+    // The user double-clicked the window's bare background.
+    void backgroundDoubleClicked();
+
+private:
+    // Calculate.
+    void Command1_Click();
+
+    // Units: relabel the two lengths and empty them.
+    void Option10_Click();
+    void Option11_Click();
+    void Option12_Click();
+
+    // A double-click empties a field.
+    void Wdth_DblClick();
+    void Dist_DblClick();
+    void Fmm_DblClick();
+
+    // Camera pages: a double-click turns the page, a click repaints it.
+    void Frame2_DblClick();
+    void Frame3_DblClick();
+    void Frame2_Click();
+    void Frame3_Click();
+
+    // Camera presets: a click writes the camera's sensor width.
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void Option4_Click();
+    void Option5_Click();
+    void Option6_Click();
+    void Option7_Click();
+    void Option8_Click();
+    void Option9_Click();
+    void Option13_Click();
+    void Option14_Click();
+    void Option15_Click();
+    void Option16_Click();
+    void Option17_Click();
+    void Option18_Click();
+
+    // Six presets take a custom horizontal resolution on a double-click.
+    void Option3_DblClick();
+    void Option4_DblClick();
+    void Option15_DblClick();
+    void Option16_DblClick();
+    void Option17_DblClick();
+    void Option18_DblClick();
+
+    // The window's background: opens the About window.
+    void Form_DblClick();
+
+    void selectPreset(std::string_view control);
+    void enterCustomResolution(std::string_view control);
+    void chooseUnits(const char* unitLabel);
+    void turnPage(Page from, Page to);
+
+    LensFields fields() const;
+    void build();
+    void wireEvents();
+
+    QLineEdit* field(Field which) const;
+    OptionButton* option(std::string_view control) const;
+    Frame* page(Page which) const;
+    QLabel* label(std::string_view name) const;
+    QWidget* control(std::string_view name) const;
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    Boxes& boxes_;
+};
+
+} // namespace orbel
