@@ -4,7 +4,8 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Orbel Lens Calculator"));
     ::testing::InitGoogleTest(&argc, argv);

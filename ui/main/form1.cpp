@@ -6,6 +6,7 @@
 #include "controls.h"
 #include "form1_layout.h"
 #include "runtime/boxes.h"
+#include "ui/about/frm_about.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -56,12 +57,15 @@ QFont formFont(int pixels) {
 
 } // namespace
 
-Form1::Form1(Boxes& boxes, QWidget* parent)
+Form1::Form1(Boxes& boxes, std::function<void()> startSysInfo, QWidget* parent)
     : QWidget(parent)
-    , boxes_(boxes) {
+    , boxes_(boxes)
+    , startSysInfo_(std::move(startSysInfo)) {
     build();
     wireEvents();
 }
+
+Form1::~Form1() = default;
 
 // ---- What the user does -------------------------------------------------
 
@@ -174,7 +178,9 @@ void Form1::Option18_DblClick() {
 }
 
 void Form1::Form_DblClick() {
-    emit backgroundDoubleClicked();
+    if (!about_)
+        about_ = std::make_unique<frmAbout>(windowTitle(), startSysInfo_);
+    about_->showModeless();
 }
 
 // ---- What follows from it -----------------------------------------------

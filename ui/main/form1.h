@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <functional>
+#include <memory>
 #include <string_view>
 
 class QLabel;
@@ -15,6 +17,7 @@ namespace orbel {
 
 class Boxes;
 class Frame;
+class frmAbout;
 class OptionButton;
 class TextBox;
 
@@ -25,11 +28,9 @@ class TextBox;
 class Form1 : public QWidget {
     Q_OBJECT
 public:
-    explicit Form1(Boxes& boxes, QWidget* parent = nullptr);
-
-signals:
-    // The user double-clicked the window's bare background.
-    void backgroundDoubleClicked();
+    // `startSysInfo` is what the About window's System Info button does.
+    Form1(Boxes& boxes, std::function<void()> startSysInfo, QWidget* parent = nullptr);
+    ~Form1() override;
 
 private:
     // Calculate.
@@ -100,6 +101,10 @@ protected:
 
 private:
     Boxes& boxes_;
+    std::function<void()> startSysInfo_;
+    // Created on first use; it has no owner window and outlives a closed
+    // main window until the program ends.
+    std::unique_ptr<frmAbout> about_;
 };
 
 } // namespace orbel

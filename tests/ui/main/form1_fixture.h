@@ -4,6 +4,7 @@
 #include "ui/main/form1.h"
 #include "user_input.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,7 +19,7 @@ namespace orbel::testing {
 class Form1Test : public ::testing::Test {
 protected:
     void SetUp() override {
-        window = std::make_unique<Form1>(boxes);
+        window = std::make_unique<Form1>(boxes, [this] { ++sysInfoStarts; });
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -45,7 +46,28 @@ protected:
         click(button);
     }
 
+    static QList<QWidget*> aboutWindows() {
+        QList<QWidget*> found;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == "frmAbout")
+                found.append(top);
+        return found;
+    }
+    static int visibleAboutWindows() {
+        int visible = 0;
+        for (QWidget* about : aboutWindows())
+            visible += about->isVisible() ? 1 : 0;
+        return visible;
+    }
+    static void closeAboutWindows() {
+        for (QWidget* about : aboutWindows())
+            about->close();
+    }
+
+    void TearDown() override { closeAboutWindows(); }
+
     FakeBoxes boxes;
+    int sysInfoStarts = 0;
     std::unique_ptr<Form1> window;
 };
 

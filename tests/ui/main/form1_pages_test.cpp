@@ -92,7 +92,7 @@ TEST_F(Form1Test, CustomResolutionEntries) {
     // clang-format on
     for (const auto& c : cases) {
         window.reset();
-        window = std::make_unique<Form1>(boxes);
+        window = std::make_unique<Form1>(boxes, [this] { ++sysInfoStarts; });
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         boxes.inputs.clear();
