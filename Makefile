@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS  ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench format format-check clean
+.PHONY: all deps configure build run test bench package format format-check clean
 
 all: build
 
@@ -29,6 +29,10 @@ bench: deps
 		-DORBEL_WITH_TESTS=OFF $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD)-bench -j $(JOBS)
 	@$(BUILD)-bench/bench/orbel_bench
+
+package: build
+	@cd $(BUILD) && cpack -G DEB
+	@ls $(BUILD)/*.deb
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs -r clang-format -i

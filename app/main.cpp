@@ -7,6 +7,8 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Orbel Lens Calculator"));
+    QApplication::setApplicationVersion(QStringLiteral(ORBEL_VERSION));
+    QApplication::setOrganizationName(QStringLiteral(ORBEL_ORGANISATION));
     // Both windows and the About window's picture take the program's icon.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/orbel-lens-calculator.png")));
 
