@@ -8,6 +8,7 @@
 #include "runtime/boxes.h"
 #include "ui/about/frm_about.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -238,6 +239,41 @@ LensFields Form1::fields() const {
 void Form1::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && childAt(event->position().toPoint()) == nullptr)
         Form_DblClick();
+    event->accept();
+}
+
+// Turning a page and entering a custom resolution take the mouse; for a
+// keyboard or screen-reader user, Page Down or Page Up on a camera of the
+// visible page turns it (the focus follows to the camera the turn selects),
+// and Enter on a camera with a custom resolution opens its entry.
+void Form1::keyPressEvent(QKeyEvent* event) {
+    QWidget* focus = focusWidget();
+    auto* camera = qobject_cast<OptionButton*>(focus);
+    const Preset* preset = camera ? findPreset(camera->objectName().toStdString()) : nullptr;
+    if (!preset) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_PageDown:
+    case Qt::Key_PageUp: {
+        preset->page == Page::Frame2 ? Frame2_DblClick() : Frame3_DblClick();
+        const Page shown = preset->page == Page::Frame2 ? Page::Frame3 : Page::Frame2;
+        option(defaultPreset(shown).control)->setFocus(Qt::OtherFocusReason);
+        break;
+    }
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!preset->custom || !camera->isChecked()) {
+            QWidget::keyPressEvent(event);
+            return;
+        }
+        emit camera->doubleClicked();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
     event->accept();
 }
 

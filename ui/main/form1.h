@@ -97,6 +97,7 @@ private:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:

@@ -59,6 +59,34 @@ TEST_F(Form1Test, PageTurnsSelectTheDefaultPresetAfresh) {
     EXPECT_TRUE(option("Option12")->isChecked());
 }
 
+TEST_F(Form1Test, PageDownOnACameraTurnsThePageForKeyboardUsers) {
+    option("Option7")->setFocus();
+    QTest::keyClick(option("Option7"), Qt::Key_PageDown);
+    EXPECT_TRUE(frame("Frame3")->isVisible());
+    EXPECT_EQ(window->focusWidget(), option("Option6"));
+    EXPECT_EQ(sensor(), "8.192");
+    QTest::keyClick(option("Option6"), Qt::Key_PageUp);
+    EXPECT_TRUE(frame("Frame2")->isVisible());
+    EXPECT_EQ(window->focusWidget(), option("Option7"));
+    EXPECT_EQ(sensor(), "27.776");
+    text("Dist")->setFocus();
+    QTest::keyClick(text("Dist"), Qt::Key_PageDown); // only from a camera
+    EXPECT_TRUE(frame("Frame2")->isVisible());
+}
+
+TEST_F(Form1Test, EnterOnACameraWithACustomResolutionOpensItsEntry) {
+    click(option("Option15"));
+    boxes.answer("1024");
+    QTest::keyClick(option("Option15"), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(sensor(), "11.264");
+    EXPECT_EQ(option("Option15")->text(), "Brava 1024");
+    click(option("Option9"));
+    QTest::keyClick(option("Option9"), Qt::Key_Return); // no entry there
+    QCoreApplication::processEvents();
+    EXPECT_EQ(boxes.inputs.size(), 1U);
+}
+
 TEST_F(Form1Test, ASingleClickOnAPageChangesNothing) {
     click(option("Option9"));
     click(frame("Frame2"), QPoint(117, 40));

@@ -105,6 +105,14 @@ TEST_F(Form1Test, CalculateInInchesFromTheKeyboard) {
     EXPECT_EQ(text("FOV")->text(), "");
 }
 
+TEST_F(Form1Test, EnterOnTheFocusedCalculateButtonPressesIt) {
+    typeInto(text("Dist"), "10");
+    typeInto(text("Fmm"), "35");
+    find("Command1")->setFocus();
+    QTest::keyClick(find("Command1"), Qt::Key_Return);
+    EXPECT_EQ(text("Wdth")->text(), "7.936");
+}
+
 TEST_F(Form1Test, EnterInAFieldDoesNotCalculate) {
     typeInto(text("Dist"), "10");
     typeInto(text("Fmm"), "35");
