@@ -1,4 +1,7 @@
 #include "runtime/boxes/dialog_boxes.h"
+#include "runtime/program_starter.h"
+#include "ui/about/launcher/registry.h"
+#include "ui/about/launcher/sys_info_launcher.h"
 #include "ui/main/form1.h"
 
 #include <QApplication>
@@ -12,9 +15,18 @@ int main(int argc, char* argv[]) {
     // Both windows and the About window's picture take the program's icon.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/orbel-lens-calculator.png")));
 
+#ifdef _WIN32
+    orbel::WindowsRegistry registry;
+#else
+    // No system registry here: the in-memory one is empty, so System Info
+    // says the tool is unavailable.
+    orbel::InMemoryRegistry registry;
+#endif
+    orbel::SystemProgramStarter starter;
     orbel::DialogBoxes boxes;
-    orbel::Form1 form1(
-        boxes, [&boxes] { boxes.messageBox("System Information Is Unavailable At This Time"); });
+    orbel::SysInfoLauncher launcher(registry, starter, boxes);
+
+    orbel::Form1 form1(boxes, [&launcher] { launcher.StartSysInfo(); });
     boxes.setParent(&form1);
     form1.show();
     return QApplication::exec();

@@ -50,6 +50,7 @@ std::string failureText(const LensFailure& failure, const LensFields& fields) {
     case ErrorCode::DivisionByZero:
         return cannotCalculate(failure.target) + subject(cause) + " is zero.";
     case ErrorCode::InvalidCall:
+    case ErrorCode::FileNotFound:
         break;
     }
     return cannotCalculate(failure.target) + std::string(errorMessage(failure.error)) + ".";

@@ -14,6 +14,8 @@ std::string_view errorMessage(ErrorCode code) noexcept {
         return "Division by zero";
     case ErrorCode::TypeMismatch:
         return "Type mismatch";
+    case ErrorCode::FileNotFound:
+        return "File not found";
     }
     return "Application-defined or object-defined error";
 }

@@ -12,6 +12,7 @@ enum class ErrorCode {
     Overflow = 6,
     DivisionByZero = 11,
     TypeMismatch = 13,
+    FileNotFound = 53,
 };
 
 std::string_view errorMessage(ErrorCode code) noexcept;

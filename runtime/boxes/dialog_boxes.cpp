@@ -26,9 +26,16 @@ QString titleOrProgram(std::string_view title) {
 
 } // namespace
 
+// A box stands over the window the user is working in (the About window for
+// System Info), or over the main window when none is active.
+QWidget* DialogBoxes::owner() const {
+    QWidget* active = QApplication::activeWindow();
+    return active ? active : parent_;
+}
+
 std::string DialogBoxes::inputBox(std::string_view prompt, std::string_view title,
                                   std::string_view defaultText) {
-    QInputDialog dialog(parent_);
+    QInputDialog dialog(owner());
     dialog.setWindowTitle(titleOrProgram(title));
     dialog.setLabelText(asLines(prompt));
     dialog.setTextValue(toQString(defaultText));

@@ -19,6 +19,8 @@ public:
     void messageBox(std::string_view message, std::string_view title = {}) override;
 
 private:
+    QWidget* owner() const;
+
     QWidget* parent_;
 };
 

@@ -1,4 +1,7 @@
 #include "form1_fixture.h"
+#include "runtime/program_starter.h"
+#include "ui/about/launcher/registry.h"
+#include "ui/about/launcher/sys_info_launcher.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -140,6 +143,23 @@ TEST_F(AboutTest, SystemInfoRunsTheLauncherAndLeavesTheWindowOpen) {
     click(in(about, "cmdSysInfo"));
     click(in(about, "cmdSysInfo"));
     EXPECT_EQ(sysInfoStarts, 2);
+    EXPECT_TRUE(about->isVisible());
+}
+
+TEST_F(AboutTest, WithoutASystemRegistrySystemInfoSaysItIsUnavailable) {
+    // The program's own road where the system has no registry: an empty
+    // in-memory one, the real launcher, the one message.
+    InMemoryRegistry registry;
+    SystemProgramStarter starter;
+    SysInfoLauncher launcher(registry, starter, boxes);
+    window = std::make_unique<Form1>(boxes, [&launcher] { launcher.StartSysInfo(); });
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QWidget* about = openAbout();
+    ASSERT_NE(about, nullptr);
+    click(in(about, "cmdSysInfo"));
+    ASSERT_EQ(boxes.messages.size(), 1U);
+    EXPECT_EQ(boxes.messages[0].text, "System Information Is Unavailable At This Time");
     EXPECT_TRUE(about->isVisible());
 }
 

@@ -1,0 +1,15 @@
+#include "file_exists.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace orbel {
+
+bool isOrdinaryFile(const std::string& path) {
+    if (path.empty())
+        return false;
+    std::error_code error;
+    return std::filesystem::is_regular_file(std::filesystem::path(path), error);
+}
+
+} // namespace orbel
