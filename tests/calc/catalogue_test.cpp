@@ -10,33 +10,6 @@
 namespace orbel {
 namespace {
 
-struct SelectionCase {
-    const char* control;
-    const char* sensor; // what a selection writes
-};
-
-TEST(SensorCatalogue, EverySelectionWritesItsWidthAsShown) {
-    // clang-format off
-    const SelectionCase cases[] = {
-        {"Option9", "28.16"},  {"Option13", "21.12"}, {"Option14", "14.08"},
-        {"Option15", "5.632"},  // more digits than its tooltip 5.63
-        {"Option7", "27.776"},  // tooltip 27.77
-        {"Option4", "13.888"}, {"Option8", "6.336"},  {"Option18", "8.46"},
-        {"Option1", "15.36"},  {"Option2", "7.68"},   {"Option6", "8.192"},
-        {"Option5", "4.8"},     // no trailing zero
-        {"Option3", "4.736"},   // tooltip 4.7
-        {"Option16", "13.568"}, // tooltip 13.56
-        {"Option17", "17.92"},
-    };
-    // clang-format on
-    ASSERT_EQ(presets().size(), std::size(cases));
-    for (const auto& c : cases) {
-        const Preset* preset = findPreset(c.control);
-        ASSERT_NE(preset, nullptr) << c.control;
-        EXPECT_EQ(sensorText(*preset), c.sensor) << c.control;
-    }
-}
-
 TEST(SensorCatalogue, PagesDefaultsAndStartSelection) {
     EXPECT_EQ(defaultPreset(Page::Frame2).control, "Option7");
     EXPECT_EQ(defaultPreset(Page::Frame3).control, "Option6");

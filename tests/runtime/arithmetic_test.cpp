@@ -51,13 +51,5 @@ TEST(CheckedArithmetic, MixedOperandsGiveTheDoubleResult) {
     EXPECT_EQ(quotient(180, 4.0), 45.0);
 }
 
-TEST(RunTimeErrorMessages, NameTheClassicErrors) {
-    EXPECT_STREQ(RunTimeError(ErrorCode::TypeMismatch).what(), "Type mismatch");
-    EXPECT_STREQ(RunTimeError(ErrorCode::DivisionByZero).what(), "Division by zero");
-    EXPECT_STREQ(RunTimeError(ErrorCode::Overflow).what(), "Overflow");
-    EXPECT_STREQ(RunTimeError(ErrorCode::InvalidCall).what(), "Invalid procedure call or argument");
-    EXPECT_EQ(static_cast<int>(RunTimeError(ErrorCode::TypeMismatch).code()), 13);
-}
-
 } // namespace
 } // namespace orbel
