@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS  ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench package format format-check clean
+.PHONY: all deps configure build run test test-windows bench package format format-check clean
 
 all: build
 
@@ -23,6 +23,17 @@ run: build
 
 test: build format-check
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The window-free code and its tests cross-built for 64-bit Windows and run
+# under Wine against a real registry, in a prefix made for the build.
+WINDOWS_BUILD ?= build-windows
+test-windows:
+	@scripts/install-deps windows
+	@cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DORBEL_WITH_GUI=OFF \
+		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
+	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+	@WINEPREFIX=$(abspath $(WINDOWS_BUILD))/wineprefix WINEDEBUG=-all scripts/wine-run wineboot --init >/dev/null 2>&1 || true
+	@ctest --test-dir $(WINDOWS_BUILD) --output-on-failure
 
 bench: deps
 	@cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DORBEL_WITH_BENCH=ON \

@@ -16,8 +16,12 @@ class GermanLocale : public ::testing::Test {
 protected:
     void SetUp() override {
         previous_ = std::setlocale(LC_ALL, nullptr);
-        ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
-            << "the de_DE.UTF-8 locale is missing: run scripts/install-deps";
+        // The German locale by its Linux name, then by its Windows names.
+        const char* german = nullptr;
+        for (const char* name : {"de_DE.UTF-8", "de-DE", "German_Germany.1252"})
+            if (!german && std::setlocale(LC_ALL, name))
+                german = name;
+        ASSERT_NE(german, nullptr) << "no German locale: run scripts/install-deps";
         ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
     }
     void TearDown() override { std::setlocale(LC_ALL, previous_.c_str()); }

@@ -77,6 +77,9 @@ TEST_F(ScratchFolder, FileExistsOnlyForAnOrdinaryFile) {
     EXPECT_FALSE(isOrdinaryFile(""));
 }
 
+// Starting programs on Windows has its own tests, with a Windows program.
+#ifndef _WIN32
+
 TEST_F(ScratchFolder, StartsAProgramWithoutWaitingForIt) {
     const fs::path tool = program(folder);
     SystemProgramStarter().start(tool.string());
@@ -106,6 +109,8 @@ TEST_F(ScratchFolder, AStartThatFailsIsARunTimeError) {
         }
     }
 }
+
+#endif
 
 } // namespace
 } // namespace orbel

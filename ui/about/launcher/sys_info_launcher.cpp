@@ -69,7 +69,11 @@ bool SysInfoLauncher::GetKeyValue(Registry::Handle KeyRoot, const std::string& K
     if (registry_.openKey(KeyRoot, KeyName, 0, kAllKeyRights, key.handle) != Registry::kSuccess ||
         registry_.queryValue(key.handle, SubKeyRef, type, buffer.data(), size) !=
             Registry::kSuccess ||
-        size > kBufferSize) {
+        size > kBufferSize || (size == kBufferSize && buffer[size - 1] != 0)) {
+        // A value that fills the whole buffer with no NUL at its end may have
+        // been cut short: Windows hands such a string back unterminated, Wine
+        // asks for one byte more. Both count as too large, so every registry
+        // gives the same answer.
         KeyVal.clear();
         return false;
     }

@@ -1,0 +1,20 @@
+# The Windows version record, written from the one project version:
+# file and product version 1.2.0.3, version texts "1.02.0003".
+function(orbel_version_resource out)
+    set(minor ${PROJECT_VERSION_MINOR})
+    string(LENGTH "${minor}" length)
+    while(length LESS 2)
+        set(minor "0${minor}")
+        string(LENGTH "${minor}" length)
+    endwhile()
+    set(revision ${PROJECT_VERSION_TWEAK})
+    string(LENGTH "${revision}" length)
+    while(length LESS 4)
+        set(revision "0${revision}")
+        string(LENGTH "${revision}" length)
+    endwhile()
+    set(ORBEL_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.${minor}.${revision}")
+    set(ORBEL_VERSION_COMMAS
+        "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${PROJECT_VERSION_PATCH},${PROJECT_VERSION_TWEAK}")
+    configure_file(${PROJECT_SOURCE_DIR}/app/windows/version.rc.in ${out} @ONLY)
+endfunction()
