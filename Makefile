@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS  ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-windows bench package format format-check clean
+.PHONY: all deps configure build run test test-windows test-sanitize fuzz lint bench package format format-check clean
 
 all: build
 
@@ -23,6 +23,7 @@ run: build
 
 test: build format-check
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=3
 
 # The window-free code and its tests cross-built for 64-bit Windows and run
 # under Wine against a real registry, in a prefix made for the build.
@@ -34,6 +35,36 @@ test-windows:
 	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 	@WINEPREFIX=$(abspath $(WINDOWS_BUILD))/wineprefix WINEDEBUG=-all scripts/wine-run wineboot --init >/dev/null 2>&1 || true
 	@ctest --test-dir $(WINDOWS_BUILD) --output-on-failure
+
+# Each fuzz target for FUZZ_SECONDS (60 by default; make test runs them for a
+# few seconds), from the committed seeds, in a scratch corpus of the build.
+FUZZ_SECONDS ?= 60
+FUZZ_BUILD ?= build-fuzz
+FUZZERS = conversions lens_solver custom_resolution get_key_value
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DORBEL_WITH_GUI=OFF -DORBEL_WITH_TESTS=OFF -DORBEL_WITH_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@scripts/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZERS)
+
+# The whole test suite under AddressSanitizer and UBSan.
+SANITIZE_BUILD ?= build-sanitize
+test-sanitize: deps
+	@cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORBEL_WITH_SANITIZERS=ON >/dev/null
+	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	@ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+		LSAN_OPTIONS=suppressions=$(abspath tests/sanitize/lsan.supp):print_suppressions=0 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS) -E '^(InstallLayout|DebianPackage)$$'
+
+# clang-tidy and cppcheck over the program's own sources.
+LINT_SOURCES = $(shell git ls-files 'runtime/*.cpp' 'calc/*.cpp' 'ui/*.cpp' 'app/*.cpp')
+lint: build
+	@clang-tidy -p $(BUILD) --quiet $(LINT_SOURCES) 2>/dev/null | grep -E 'warning|error' && exit 1 || true
+	@cppcheck --quiet --error-exitcode=1 --enable=warning,performance,portability --std=c++20 \
+		--inline-suppr --suppress=missingIncludeSystem -I . -I $(BUILD)/runtime/generated \
+		$(LINT_SOURCES)
+	@echo "lint: clang-tidy and cppcheck found nothing"
 
 bench: deps
 	@cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DORBEL_WITH_BENCH=ON \

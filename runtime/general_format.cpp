@@ -17,7 +17,7 @@ std::string formatGeneral(std::string_view text) {
         return std::string(text);
     std::array<char, 12> decimal{};
     const auto written = std::to_chars(decimal.data(), decimal.data() + decimal.size(), value);
-    return std::string(decimal.data(), written.ptr);
+    return {decimal.data(), written.ptr};
 }
 
 } // namespace orbel

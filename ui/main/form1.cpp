@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <vector>
 
 namespace orbel {
@@ -297,9 +298,13 @@ void Form1::build() {
             widget = label;
             break;
         }
-        case ControlKind::TextBox:
-            widget = new TextBox(caption, container);
+        case ControlKind::TextBox: {
+            auto* field = new TextBox(caption, container);
+            // A field takes text of any length; Qt would cut it at 32767.
+            field->setMaxLength(std::numeric_limits<int>::max());
+            widget = field;
             break;
+        }
         case ControlKind::CommandButton: {
             auto* button = new QPushButton(caption, container);
             // Enter on the focused button presses it, as on any desktop; it

@@ -13,6 +13,14 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+// Failure messages show a QString as its text (or its length, when long).
+inline void PrintTo(const QString& text, std::ostream* out) {
+    if (text.size() > 200)
+        *out << "<" << text.size() << " characters>";
+    else
+        *out << '"' << text.toStdString() << '"';
+}
+
 namespace orbel::testing {
 
 // A shown main window with boxes that answer at once.

@@ -12,9 +12,9 @@
 namespace orbel {
 namespace {
 
-const std::string kToolPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const std::string kToolPathKey = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
 const std::string kToolPathValue = "PATH";
-const std::string kToolFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+const std::string kToolFolderKey = R"(SOFTWARE\Microsoft\Shared Tools Location)";
 const std::string kToolFolderValue = "MSINFO";
 
 // The tool's file in the folder that the second key names. Where the folder
@@ -50,8 +50,8 @@ private:
 std::string hexDigits(const std::string& bytes) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string digits;
-    for (auto byte = bytes.rbegin(); byte != bytes.rend(); ++byte) {
-        const auto value = static_cast<unsigned char>(*byte);
+    for (std::size_t i = bytes.size(); i-- > 0;) {
+        const auto value = static_cast<unsigned char>(bytes[i]);
         digits += kDigits[value >> 4];
         digits += kDigits[value & 0x0F];
     }
