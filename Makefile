@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS  ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-windows test-sanitize fuzz lint bench package format format-check clean
+.PHONY: bench-startup all deps configure build run test test-windows test-sanitize fuzz lint bench package format format-check clean
 
 all: build
 
@@ -67,10 +67,19 @@ lint: build
 	@echo "lint: clang-tidy and cppcheck found nothing"
 
 bench: deps
-	@cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DORBEL_WITH_BENCH=ON \
+	@cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DORBEL_WITH_BENCH=ON -DORBEL_WITH_GUI=ON \
 		-DORBEL_WITH_TESTS=OFF $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD)-bench -j $(JOBS)
 	@$(BUILD)-bench/bench/orbel_bench
+	@$(BUILD)-bench/bench/orbel_window_bench
+
+# Start-up and peak memory of the program against the toolkit's floor.
+BENCH_RUNS ?= 20
+bench-startup: deps
+	@cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DORBEL_WITH_BENCH=ON -DORBEL_WITH_GUI=ON \
+		-DORBEL_WITH_TESTS=OFF $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD)-bench -j $(JOBS)
+	@bench/startup/run-startup-bench $(BUILD)-bench $(BENCH_RUNS)
 
 package: build
 	@cd $(BUILD) && cpack -G DEB

@@ -1,0 +1,54 @@
+// Calculate through the real window, as the user drives it: two texts typed,
+// the button clicked, the texts read back, the field of view included.
+#include "runtime/boxes.h"
+#include "ui/main/form1.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class SilentBoxes : public orbel::Boxes {
+public:
+    std::string inputBox(std::string_view, std::string_view, std::string_view) override {
+        return {};
+    }
+    void messageBox(std::string_view, std::string_view) override {}
+};
+
+void BM_CalculateThroughTheWindow(benchmark::State& state) {
+    SilentBoxes boxes;
+    orbel::Form1 window(boxes, [] {});
+    window.show();
+    auto* wdth = window.findChild<QLineEdit*>(QStringLiteral("Wdth"));
+    auto* dist = window.findChild<QLineEdit*>(QStringLiteral("Dist"));
+    auto* fmm = window.findChild<QLineEdit*>(QStringLiteral("Fmm"));
+    auto* fov = window.findChild<QLineEdit*>(QStringLiteral("FOV"));
+    auto* calculate = window.findChild<QPushButton*>(QStringLiteral("Command1"));
+    for (auto _ : state) {
+        wdth->clear();
+        dist->setText(QStringLiteral("10"));
+        fmm->setText(QStringLiteral("35"));
+        calculate->click();
+        benchmark::DoNotOptimize(wdth->text());
+        benchmark::DoNotOptimize(fov->text());
+    }
+    if (wdth->text() != QStringLiteral("7.936") ||
+        fov->text() != QStringLiteral("43.2863559301607"))
+        state.SkipWithError("Calculate gave the wrong texts");
+}
+BENCHMARK(BM_CalculateThroughTheWindow);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
