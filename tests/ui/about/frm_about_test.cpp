@@ -163,12 +163,6 @@ TEST_F(AboutTest, WithoutASystemRegistrySystemInfoSaysItIsUnavailable) {
     EXPECT_TRUE(about->isVisible());
 }
 
-TEST_F(AboutTest, TheMainWindowStaysUsableWhileItIsOpen) {
-    openAbout();
-    click(option("Option9"));
-    EXPECT_EQ(sensor(), "28.16");
-}
-
 TEST_F(AboutTest, TheProgramEndsWhenTheLastWindowClosesNotTheMainOne) {
     QWidget* about = openAbout();
     ASSERT_NE(about, nullptr);

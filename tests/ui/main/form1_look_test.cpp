@@ -46,19 +46,5 @@ TEST_F(Form1Test, EveryCaptionFitsItsBox) {
               calculate->width() - 8);
 }
 
-TEST_F(Form1Test, CustomCaptionsFitToo) {
-    for (const char* caption : {"Nano/Pico 1024", "Tera/Deca1024", "Brava 1024.0", "Lumo 1280"}) {
-        QRadioButton* button = option("Option17");
-        button->setText(caption);
-        QStyleOptionButton option;
-        option.initFrom(button);
-        const QRect room =
-            button->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, button);
-        const QRect needed = button->fontMetrics().boundingRect(
-            room, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, caption);
-        EXPECT_TRUE(room.contains(needed)) << caption;
-    }
-}
-
 } // namespace
 } // namespace orbel::testing
