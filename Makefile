@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS  ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: bench-startup all deps configure build run test test-windows test-sanitize fuzz lint bench package format format-check clean
+.PHONY: bench-build bench-startup all deps configure build run test test-windows test-sanitize fuzz lint bench package format format-check clean
 
 all: build
 
@@ -66,19 +66,19 @@ lint: build
 		$(LINT_SOURCES)
 	@echo "lint: clang-tidy and cppcheck found nothing"
 
-bench: deps
+bench-build: deps
 	@cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DORBEL_WITH_BENCH=ON -DORBEL_WITH_GUI=ON \
 		-DORBEL_WITH_TESTS=OFF $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD)-bench -j $(JOBS)
+
+# Calculate in the core and through the real window, and the conversions.
+bench: bench-build
 	@$(BUILD)-bench/bench/orbel_bench
 	@$(BUILD)-bench/bench/orbel_window_bench
 
 # Start-up and peak memory of the program against the toolkit's floor.
 BENCH_RUNS ?= 20
-bench-startup: deps
-	@cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DORBEL_WITH_BENCH=ON -DORBEL_WITH_GUI=ON \
-		-DORBEL_WITH_TESTS=OFF $(CMAKE_FLAGS) >/dev/null
-	@cmake --build $(BUILD)-bench -j $(JOBS)
+bench-startup: bench-build
 	@bench/startup/run-startup-bench $(BUILD)-bench $(BENCH_RUNS)
 
 package: build
@@ -92,4 +92,4 @@ format-check:
 	@git ls-files '*.cpp' '*.h' | xargs -r clang-format --dry-run --Werror
 
 clean:
-	@rm -rf $(BUILD) $(BUILD)-bench
+	@rm -rf $(BUILD) $(BUILD)-bench $(WINDOWS_BUILD) $(FUZZ_BUILD) $(SANITIZE_BUILD)
