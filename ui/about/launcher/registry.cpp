@@ -61,10 +61,17 @@ long InMemoryRegistry::closeKey(Handle key) {
 
 #ifdef _WIN32
 
+void* WindowsRegistry::systemKey(Handle handle) {
+    if (handle > 0xFFFFFFFFU)
+        return reinterpret_cast<void*>(handle);
+    const auto value = static_cast<LONG>(static_cast<std::uint32_t>(handle));
+    return reinterpret_cast<void*>(static_cast<LONG_PTR>(value));
+}
+
 long WindowsRegistry::openKey(Handle root, const std::string& path, std::uint32_t options,
                               std::uint32_t access, Handle& key) {
     HKEY opened = nullptr;
-    const LONG status = RegOpenKeyExA(reinterpret_cast<HKEY>(root), path.c_str(), options,
+    const LONG status = RegOpenKeyExA(static_cast<HKEY>(systemKey(root)), path.c_str(), options,
                                       static_cast<REGSAM>(access), &opened);
     if (status == ERROR_SUCCESS)
         key = reinterpret_cast<Handle>(opened);
@@ -75,7 +82,7 @@ long WindowsRegistry::queryValue(Handle key, const std::string& name, std::uint3
                                  unsigned char* data, std::uint32_t& size) {
     DWORD valueType = 0;
     DWORD valueSize = size;
-    const LONG status = RegQueryValueExA(reinterpret_cast<HKEY>(key), name.c_str(), nullptr,
+    const LONG status = RegQueryValueExA(static_cast<HKEY>(systemKey(key)), name.c_str(), nullptr,
                                          &valueType, data, &valueSize);
     type = valueType;
     size = valueSize;
@@ -83,7 +90,7 @@ long WindowsRegistry::queryValue(Handle key, const std::string& name, std::uint3
 }
 
 long WindowsRegistry::closeKey(Handle key) {
-    return RegCloseKey(reinterpret_cast<HKEY>(key));
+    return RegCloseKey(static_cast<HKEY>(systemKey(key)));
 }
 
 #endif

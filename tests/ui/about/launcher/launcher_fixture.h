@@ -182,6 +182,42 @@ inline void runLauncherCase(RegistryWriter& writer, const LauncherCase& c) {
     EXPECT_EQ(registry.lastAccess, 0x2003FU) << c.name;
 }
 
+// Asks the layer itself, with no launcher in between: status, size, type and
+// bytes of each answer, and the two ways a lookup is missing.
+inline void runQueryCases(RegistryWriter& writer, bool system) {
+    for (const QueryCase& c : queryCases()) {
+        writer.clear();
+        writer.setValue(kPathKey, "PATH", c.type, c.bytes);
+        Registry& registry = writer.reader();
+        Registry::Handle key = 0;
+        ASSERT_EQ(registry.openKey(Registry::kLocalMachine, kPathKey, 0, 0x2003F, key),
+                  Registry::kSuccess)
+            << c.name;
+        std::vector<unsigned char> buffer(c.offered + 8, 0xCC);
+        std::uint32_t type = 0;
+        std::uint32_t size = c.offered;
+        const long status = registry.queryValue(key, "path", type, buffer.data(), size);
+        EXPECT_EQ(status, system ? c.systemStatus : c.status) << c.name;
+        EXPECT_EQ(size, static_cast<std::uint32_t>(system ? c.systemSize : c.size)) << c.name;
+        EXPECT_EQ(type, c.type) << c.name;
+        if (status == Registry::kSuccess) {
+            EXPECT_TRUE(std::equal(c.bytes.begin(), c.bytes.end(), buffer.begin())) << c.name;
+            EXPECT_EQ(buffer[c.offered], 0xCC) << c.name << ": nothing written past the buffer";
+        }
+        std::uint32_t ignored = 0;
+        size = c.offered;
+        EXPECT_EQ(registry.queryValue(key, "OTHER", ignored, buffer.data(), size),
+                  Registry::kFileNotFound)
+            << c.name;
+        EXPECT_EQ(registry.closeKey(key), Registry::kSuccess) << c.name;
+        Registry::Handle missing = 0;
+        EXPECT_EQ(
+            registry.openKey(Registry::kLocalMachine, kPathKey + "\\Missing", 0, 0x2003F, missing),
+            Registry::kFileNotFound)
+            << c.name;
+    }
+}
+
 // Reads every shape of value through GetKeyValue on the given layer.
 inline void runValueCases(RegistryWriter& writer) {
     for (const ValueCase& c : valueCases()) {

@@ -28,6 +28,11 @@ TEST(InMemoryRegistry, GetKeyValueReadsEveryShapeOfValueWithinItsBuffer) {
     runValueCases(writer);
 }
 
+TEST(InMemoryRegistry, AnswersEachQueryWithStatusSizeAndBytes) {
+    MemoryWriter writer;
+    runQueryCases(writer, false);
+}
+
 TEST(InMemoryRegistry, TwoClicksAreTwoIndependentStarts) {
     LauncherFiles files;
     MemoryWriter writer;

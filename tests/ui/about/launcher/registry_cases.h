@@ -50,4 +50,37 @@ inline std::vector<ValueCase> valueCases() {
     };
 }
 
+// What a registry layer itself answers one query with, before the launcher
+// looks at it. The system's answer stands beside the in-memory one: where
+// they differ (Wine hands a string stored without its NUL back with one),
+// the launcher still has to read both the same way.
+struct QueryCase {
+    const char* name;
+    std::uint32_t type;
+    std::vector<unsigned char> bytes;
+    std::uint32_t offered; // the buffer's size
+    long status, size;     // the in-memory layer's answer
+    long systemStatus, systemSize;
+};
+
+inline std::vector<QueryCase> queryCases() {
+    constexpr long ok = Registry::kSuccess;
+    constexpr long more = Registry::kMoreData;
+    const std::string text1023(1023, 'x');
+    // clang-format off
+    return {
+        {"string with its NUL",       Registry::kString,       bytesOf("abc"),                      1024, ok,   4,    ok,   4},
+        {"string without its NUL",    Registry::kString,       bytesOf("abc", false),               1024, ok,   3,    ok,   4},
+        {"1024 bytes with a NUL",     Registry::kString,       bytesOf(text1023),                   1024, ok,   1024, ok,   1024},
+        {"1024 bytes without a NUL",  Registry::kString,       bytesOf(text1023 + "y", false),      1024, ok,   1024, more, 1025},
+        {"1025 bytes",                Registry::kString,       bytesOf(text1023 + "y"),             1024, more, 1025, more, 1025},
+        {"a buffer too small",        Registry::kString,       bytesOf("abc"),                      2,    more, 4,    more, 4},
+        {"zero bytes",                Registry::kString,       {},                                  1024, ok,   0,    ok,   0},
+        {"expandable without a NUL",  Registry::kExpandString, bytesOf("ab", false),                1024, ok,   2,    ok,   2},
+        {"number",                    Registry::kNumber,       {0x1A, 0, 0, 0},                     1024, ok,   4,    ok,   4},
+        {"1024 bytes of binary",      3,                       std::vector<unsigned char>(1024, 7), 1024, ok,   1024, ok,   1024},
+    };
+    // clang-format on
+}
+
 } // namespace orbel::testing
