@@ -1,5 +1,6 @@
 // Calculate through the real window, as the user drives it: two texts typed,
 // the button clicked, the texts read back, the field of view included.
+#include "calc/lens_solver.h"
 #include "runtime/boxes.h"
 #include "ui/main/form1.h"
 
@@ -9,6 +10,8 @@
 #include <benchmark/benchmark.h>
 
 namespace {
+
+using orbel::LensFields;
 
 class SilentBoxes : public orbel::Boxes {
 public:
@@ -35,9 +38,14 @@ void BM_CalculateThroughTheWindow(benchmark::State& state) {
         benchmark::DoNotOptimize(wdth->text());
         benchmark::DoNotOptimize(fov->text());
     }
-    if (wdth->text() != QStringLiteral("7.936") ||
-        fov->text() != QStringLiteral("43.2863559301607"))
-        state.SkipWithError("Calculate gave the wrong texts");
+    // The window must show what the core computes from the same texts.
+    LensFields typed;
+    typed.dist = dist->text().toStdString();
+    typed.fmm = fmm->text().toStdString();
+    orbel::calculate(typed);
+    if (wdth->text().toStdString() != typed.wdth || fov->text().toStdString() != typed.fov ||
+        typed.fov.empty())
+        state.SkipWithError("Calculate through the window gave other texts than the core");
 }
 BENCHMARK(BM_CalculateThroughTheWindow);
 
