@@ -41,6 +41,16 @@ public:
         return quotient(dividend, divisor);
     }
 
+    // A division by a field's number in feet. A number so small that its
+    // conversion leaves zero is no zero the user typed: the quotient is then
+    // beyond the double range, and the field is not to blame.
+    static double overFeet(double dividend, double number, Field numberField) {
+        const double divisor = product(number, kFeetPerMm);
+        if (divisor == 0.0 && number != 0.0)
+            throw RunTimeError(ErrorCode::Overflow);
+        return over(dividend, divisor, numberField);
+    }
+
 private:
     double number(Field field) const {
         try {
@@ -80,25 +90,25 @@ constexpr Step kMetersSteps[] = {
 constexpr Step kFeetSteps[] = {
     {Field::Wdth, [](const Operands& o) { const double a = product(o.S(), k);
                                           const double b = product(o.D(), a);
-                                          return o.over(b, product(o.F(), k), Field::Fmm); }, false},
+                                          return o.overFeet(b, o.F(), Field::Fmm); }, false},
     {Field::Fmm,  [](const Operands& o) { const double d = o.D();
                                           const double q = o.over(d, o.W(), Field::Wdth);
                                           return quotient(product(product(o.S(), k), q), k); }, false},
     {Field::Dist, [](const Operands& o) { const double a = product(o.F(), k);
                                           const double b = product(o.W(), a);
-                                          return o.over(b, product(o.S(), k), Field::Sensor); }, false},
+                                          return o.overFeet(b, o.S(), Field::Sensor); }, false},
 };
 
 constexpr Step kInchSteps[] = {
     {Field::Wdth, [](const Operands& o) { const double a = product(o.S(), k);
                                           const double b = product(quotient(o.D(), kInchesPerFoot), a);
-                                          return o.over(b, product(o.F(), k), Field::Fmm); }, true},
+                                          return o.overFeet(b, o.F(), Field::Fmm); }, true},
     {Field::Fmm,  [](const Operands& o) { const double d = o.D();
                                           const double q = o.over(d, o.W(), Field::Wdth);
                                           return quotient(product(product(o.S(), m), q), m); }, false},
     {Field::Dist, [](const Operands& o) { const double a = product(o.F(), k);
                                           const double b = product(quotient(o.W(), kInchesPerFoot), a);
-                                          return o.over(b, product(o.S(), k), Field::Sensor); }, true},
+                                          return o.overFeet(b, o.S(), Field::Sensor); }, true},
 };
 // clang-format on
 

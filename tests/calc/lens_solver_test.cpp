@@ -105,6 +105,8 @@ TEST(Failures, StopAtTheFailingStepAndWriteNothingThere) {
         {"inch result times twelve overflows",      make(Units::Inches, "",    "1.79e308","10"), Field::Wdth, std::nullopt, ErrorCode::Overflow},
         {"typed number beyond the double range",    make(Units::Meters, "",    "1e400","35"), Field::Wdth, Field::Dist,   ErrorCode::Overflow},
         {"focal length doubled overflows",          make(Units::Feet,   "1",   "2",   "1.7e308"), Field::FOV, std::nullopt, ErrorCode::Overflow},
+        {"feet focal length too small to convert is no zero",  make(Units::Feet,   "",  "142", "2.5e-323"), Field::Wdth, std::nullopt, ErrorCode::Overflow},
+        {"inch sensor too small to convert is no zero",        make(Units::Inches, "5", "",    "35", "1e-322"), Field::Dist, std::nullopt, ErrorCode::Overflow},
     };
     // clang-format on
     for (const auto& c : cases) {
