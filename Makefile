@@ -39,7 +39,8 @@ test-windows:
 # Each fuzz target for FUZZ_SECONDS (60 by default; make test runs them for a
 # few seconds), from the committed seeds, in a scratch corpus of the build.
 FUZZ_SECONDS ?= 60
-FUZZ_BUILD ?= build-fuzz
+# Beside BUILD, so that two people testing in their own folders never share one.
+FUZZ_BUILD ?= $(BUILD)-fuzz
 FUZZERS = conversions lens_solver custom_resolution get_key_value
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -48,7 +49,7 @@ fuzz: deps
 	@scripts/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZERS)
 
 # The whole test suite under AddressSanitizer and UBSan.
-SANITIZE_BUILD ?= build-sanitize
+SANITIZE_BUILD ?= $(BUILD)-sanitize
 test-sanitize: deps
 	@cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORBEL_WITH_SANITIZERS=ON >/dev/null
 	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
