@@ -51,7 +51,7 @@ fuzz: deps
 # The whole test suite under AddressSanitizer and UBSan.
 SANITIZE_BUILD ?= $(BUILD)-sanitize
 test-sanitize: deps
-	@cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORBEL_WITH_SANITIZERS=ON >/dev/null
+	@cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORBEL_WITH_SANITIZERS=ON >/dev/null
 	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	@ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 		LSAN_OPTIONS=suppressions=$(abspath tests/sanitize/lsan.supp):print_suppressions=0 \
