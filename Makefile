@@ -58,14 +58,10 @@ test-sanitize: deps
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS) -E '^(InstallLayout|DebianPackage)$$'
 
-# clang-tidy and cppcheck over the program's own sources.
-LINT_SOURCES = $(shell git ls-files 'runtime/*.cpp' 'calc/*.cpp' 'ui/*.cpp' 'app/*.cpp')
+# clang-tidy and cppcheck over the program's own sources and the fuzz
+# targets, with the flags of the normal build's compile_commands.json.
 lint: build
-	@clang-tidy -p $(BUILD) --quiet $(LINT_SOURCES) 2>/dev/null | grep -E 'warning|error' && exit 1 || true
-	@cppcheck --quiet --error-exitcode=1 --enable=warning,performance,portability --std=c++20 \
-		--inline-suppr --suppress=missingIncludeSystem -I . -I $(BUILD)/runtime/generated \
-		$(LINT_SOURCES)
-	@echo "lint: clang-tidy and cppcheck found nothing"
+	@scripts/lint $(BUILD) $(JOBS)
 
 bench-build: deps
 	@cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DORBEL_WITH_BENCH=ON -DORBEL_WITH_GUI=ON \

@@ -132,7 +132,7 @@ std::optional<long> leadingPowerOfTen(std::string_view text) {
     bool negative = false;
     if (i < text.size() && kindOf(text[i]) == Exponent) {
         ++i;
-        if (kindOf(text[i]) == Sign)
+        if (i < text.size() && kindOf(text[i]) == Sign)
             negative = text[i++] == '-';
         for (; i < text.size() && kindOf(text[i]) == Digit; ++i)
             exponent = std::min(exponent * 10 + (text[i] - '0'), 10 * kClamp);
