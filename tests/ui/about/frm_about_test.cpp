@@ -1,190 +1,117 @@
-#include "form1_fixture.h"
 #include "runtime/program_starter.h"
 #include "ui/about/launcher/registry.h"
 #include "ui/about/launcher/sys_info_launcher.h"
+#include "window_test.h"
 
+#include <QAbstractButton>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QTimer>
 
 namespace orbel::testing {
 namespace {
 
-class AboutTest : public Form1Test {
-protected:
-    // Opens the About window as the user does, from the main window's background.
-    QWidget* openAbout() {
-        doubleClick(window.get(), QPoint(380, 300));
-        const auto all = aboutWindows();
-        EXPECT_EQ(all.size(), 1);
-        return all.isEmpty() ? nullptr : all.front();
-    }
-    template <typename T = QWidget> static T* in(QWidget* about, const char* name) {
-        T* found = about->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-    static QString textOf(QWidget* about, const char* name) {
-        if (auto* label = qobject_cast<QLabel*>(in(about, name)))
-            return label->text();
-        return in<QAbstractButton>(about, name)->text();
-    }
-};
+using AboutTest = WindowTest;
 
-TEST_F(AboutTest, ShowsTitleVersionAndCredit) {
+QString shown(QWidget* control) {
+    if (auto* label = qobject_cast<QLabel*>(control))
+        return label->text();
+    return static_cast<QAbstractButton*>(control)->text();
+}
+
+TEST_F(AboutTest, ShowsTitleVersionAndCreditWholeAndOnScreen) {
     QWidget* about = openAbout();
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->windowTitle(), "About Orbel Lens Calculator");
-    const struct {
-        const char* control;
-        const char* text;
-    } rows[] = {
-        {"lblTitle", "Orbel Lens Calculator"},
-        {"lblVersion", "Version 1.2.3"},
-        {"lblDescription", "Program to calculate Lens focal distance for Orbel products"},
-        {"lblDisclaimer", "by Tovrik"},
-        {"cmdOK", "OK"},
-        {"cmdSysInfo", "&System Info..."},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(textOf(about, row.control), row.text) << row.control;
-}
-
-TEST_F(AboutTest, IsLaidOutAsDescribed) {
-    QWidget* about = openAbout();
-    ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->size(), QSize(290, 200));
-    EXPECT_EQ(about->minimumSize(), about->maximumSize()); // not resizable
-    const struct {
-        const char* control;
-        QRect pixels;
-    } rows[] = {
-        {"cmdOK", {176, 136, 84, 23}},        {"cmdSysInfo", {176, 168, 83, 23}},
-        {"picIcon", {8, 8, 32, 32}},          {"lblDescription", {70, 75, 155, 38}},
-        {"lblTitle", {70, 16, 123, 32}},      {"lblVersion", {70, 52, 107, 15}},
-        {"lblDisclaimer", {8, 168, 161, 23}},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(in(about, row.control)->geometry(), row.pixels) << row.control;
-}
-
-TEST_F(AboutTest, StaysWholeOnASmallScreen) {
-    QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect available = screen->availableGeometry();
-    // The offscreen screen is 800 x 600: the written place would put the
-    // window's right part off the screen.
-    ASSERT_LT(available.right(), 595 + 290);
-    QWidget* about = openAbout();
-    ASSERT_NE(about, nullptr);
-    EXPECT_TRUE(available.contains(about->geometry()));
-    EXPECT_EQ(about->geometry().top(), 395);
-}
-
-TEST_F(AboutTest, OpensWithTheFocusOnOkAndTabsThroughItsStops) {
-    QWidget* about = openAbout();
-    ASSERT_NE(about, nullptr);
-    EXPECT_EQ(about->focusWidget(), in(about, "cmdOK"));
-    for (const char* expected : {"picIcon", "cmdSysInfo", "cmdOK"}) {
+    EXPECT_EQ(about->minimumSize(), about->maximumSize());
+    // clang-format off
+    const struct { const char* name; const char* text; QRect pixels; } rows[] = {
+        {"lblTitle",       "Orbel Lens Calculator",                                       {70, 16, 123, 32}},
+        {"lblVersion",     "Version 1.2.3",                                               {70, 52, 107, 15}},
+        {"lblDescription", "Program to calculate Lens focal distance for Orbel products", {70, 75, 155, 38}},
+        {"lblDisclaimer",  "by Tovrik",                                                   {8, 168, 161, 23}},
+        {"cmdOK",          "OK",                                                          {176, 136, 84, 23}},
+        {"cmdSysInfo",     "&System Info...",                                             {176, 168, 83, 23}},
+        {"picIcon",        "",                                                            {8, 8, 32, 32}}};
+    // clang-format on
+    for (const auto& row : rows) {
+        QWidget* control = find(row.name, about);
+        EXPECT_EQ(shown(control), row.text);
+        EXPECT_EQ(control->geometry(), row.pixels) << row.name;
+        EXPECT_LE(control->minimumSizeHint().width(), control->width()) << row.name << ": whole";
+        if (auto* label = qobject_cast<QLabel*>(control)) {
+            EXPECT_LE(label->heightForWidth(label->width()), label->height()) << row.name;
+        }
+    }
+    // The offscreen screen is 800 x 600: the written place, 595 from the
+    // left, would cut the window off, so it moves in just enough.
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(about->geometry()));
+    EXPECT_EQ(about->geometry().topLeft(), QPoint(800 - 290, 395));
+    EXPECT_EQ(about->focusWidget(), find("cmdOK", about));
+    for (const char* next : {"picIcon", "cmdSysInfo", "cmdOK"}) {
         QTest::keyClick(about->focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(about->focusWidget()->objectName(), expected);
+        EXPECT_EQ(about->focusWidget()->objectName(), next);
     }
 }
 
-TEST_F(AboutTest, KeysThatCloseIt) {
+TEST_F(AboutTest, KeysAndButtonsCloseItOrStartSystemInfo) {
     const struct {
-        const char* name;
         const char* focus;
-        Qt::Key key;
+        Qt::Key key; // 0: a mouse click
         bool closes;
-        int sysInfoStarts;
-    } rows[] = {
-        {"Esc", "cmdOK", Qt::Key_Escape, true, 0},
-        {"Enter on OK", "cmdOK", Qt::Key_Return, true, 0},
-        {"Enter on the picture", "picIcon", Qt::Key_Return, true, 0},
-        {"Esc on System Info", "cmdSysInfo", Qt::Key_Escape, true, 0},
-        {"Enter on System Info presses it", "cmdSysInfo", Qt::Key_Return, false, 1},
-        {"Space on System Info presses it", "cmdSysInfo", Qt::Key_Space, false, 1},
-    };
+        int starts;
+    } rows[] = {{"cmdOK", Qt::Key_Escape, true, 0},       {"cmdOK", Qt::Key_Return, true, 0},
+                {"picIcon", Qt::Key_Return, true, 0},     {"cmdSysInfo", Qt::Key_Escape, true, 0},
+                {"cmdSysInfo", Qt::Key_Return, false, 1}, {"cmdSysInfo", Qt::Key_Space, false, 1},
+                {"cmdOK", Qt::Key(0), true, 0},           {"cmdSysInfo", Qt::Key(0), false, 1}};
+    QWidget* first = nullptr;
     for (const auto& row : rows) {
         sysInfoStarts = 0;
         QWidget* about = openAbout();
-        ASSERT_NE(about, nullptr) << row.name;
-        in(about, row.focus)->setFocus();
-        QTest::keyClick(in(about, row.focus), row.key);
-        EXPECT_EQ(about->isVisible(), !row.closes) << row.name;
-        EXPECT_EQ(sysInfoStarts, row.sysInfoStarts) << row.name;
-        closeAboutWindows();
+        openAbout(); // a second double-click makes no second window
+        first = first ? first : about;
+        EXPECT_EQ(about, first) << "one window object for the run";
+        EXPECT_EQ(about->focusWidget(), find("cmdOK", about)) << "each load starts on OK";
+        find(row.focus, about)->setFocus();
+        row.key ? QTest::keyClick(find(row.focus, about), row.key) : click(find(row.focus, about));
+        EXPECT_EQ(about->isVisible(), !row.closes) << row.focus << " " << row.key;
+        EXPECT_EQ(sysInfoStarts, row.starts) << row.focus << " " << row.key;
+        about->close();
     }
 }
 
-TEST_F(AboutTest, OkClosesAndTheNextDoubleClickLoadsItAgain) {
-    QWidget* first = openAbout();
-    ASSERT_NE(first, nullptr);
-    click(in(first, "cmdOK"));
-    EXPECT_FALSE(first->isVisible());
-    QWidget* second = openAbout();
-    EXPECT_EQ(second, first); // one window object for the run
-    EXPECT_TRUE(second->isVisible());
-    EXPECT_EQ(second->windowTitle(), "About Orbel Lens Calculator");
-    EXPECT_EQ(textOf(second, "lblVersion"), "Version 1.2.3");
-    EXPECT_EQ(second->focusWidget(), in(second, "cmdOK"));
-}
-
-TEST_F(AboutTest, ASecondDoubleClickMakesNoSecondWindow) {
-    openAbout();
-    openAbout();
-    EXPECT_EQ(aboutWindows().size(), 1);
-    EXPECT_EQ(visibleAboutWindows(), 1);
-}
-
-TEST_F(AboutTest, SystemInfoRunsTheLauncherAndLeavesTheWindowOpen) {
-    QWidget* about = openAbout();
-    ASSERT_NE(about, nullptr);
-    click(in(about, "cmdSysInfo"));
-    click(in(about, "cmdSysInfo"));
-    EXPECT_EQ(sysInfoStarts, 2);
-    EXPECT_TRUE(about->isVisible());
-}
-
-TEST_F(AboutTest, WithoutASystemRegistrySystemInfoSaysItIsUnavailable) {
-    // The program's own road where the system has no registry: an empty
-    // in-memory one, the real launcher, the one message.
+TEST_F(AboutTest, WithNoSystemInformationToolItSaysSoOnce) {
     InMemoryRegistry registry;
     SystemProgramStarter starter;
     SysInfoLauncher launcher(registry, starter, boxes);
     window = std::make_unique<Form1>(boxes, [&launcher] { launcher.StartSysInfo(); });
     window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     QWidget* about = openAbout();
     ASSERT_NE(about, nullptr);
-    click(in(about, "cmdSysInfo"));
+    click(find("cmdSysInfo", about));
     ASSERT_EQ(boxes.messages.size(), 1U);
     EXPECT_EQ(boxes.messages[0].text, "System Information Is Unavailable At This Time");
     EXPECT_TRUE(about->isVisible());
 }
 
-TEST_F(AboutTest, TheProgramEndsWhenTheLastWindowClosesNotTheMainOne) {
+// The About window stands on its own: the program ends when the last window
+// closes, not the main one.
+TEST_F(AboutTest, TheProgramEndsWhenTheLastWindowCloses) {
     QWidget* about = openAbout();
     ASSERT_NE(about, nullptr);
-    EXPECT_EQ(about->windowHandle()->transientParent(), nullptr);
-    // Run the program's event loop: close the main window, then the About
-    // window. The loop must end only after the second.
-    bool aboutOpenAfterMainClosed = false;
+    bool openAfterMainClosed = false;
     QTimer::singleShot(0, window.get(), [&] {
         window->close();
         QTimer::singleShot(50, about, [&] {
-            aboutOpenAfterMainClosed = about->isVisible();
+            openAfterMainClosed = about->isVisible();
             about->close();
         });
     });
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(7); });
-    guard.start(5000);
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(7); });
     EXPECT_EQ(QApplication::exec(), 0);
-    guard.stop();
-    EXPECT_TRUE(aboutOpenAfterMainClosed);
-    EXPECT_FALSE(about->isVisible());
+    EXPECT_TRUE(openAfterMainClosed);
 }
 
 } // namespace

@@ -1,240 +1,314 @@
-#include "form1_fixture.h"
+#include "window_test.h"
 
 #include <QAccessible>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace orbel::testing {
 namespace {
 
-TEST_F(Form1Test, StartsAsDescribed) {
+const char* const kTypeTwo =
+    "Please type two of Object Width, Object Distance and Lens f, and leave the third one empty.";
+
+TEST_F(WindowTest, OpensReadyForTheFirstCalculation) {
     EXPECT_EQ(window->windowTitle(), "Orbel Lens Calculator");
     EXPECT_EQ(window->size(), QSize(420, 324));
-    EXPECT_EQ(window->focusWidget(), text("Dist"));
-    for (const char* name : {"Wdth", "Dist", "Fmm", "FOV"})
-        EXPECT_EQ(text(name)->text(), "") << name;
-    EXPECT_EQ(find<QLabel>("Label3")->text(), "M");
-    EXPECT_EQ(find<QLabel>("Label4")->text(), "M");
+    EXPECT_EQ(window->focusWidget(), field("Dist"));
+    EXPECT_EQ(text("Sensor"), "27.776");
     EXPECT_TRUE(option("Option12")->isChecked());
     EXPECT_TRUE(option("Option7")->isChecked());
-    EXPECT_TRUE(frame("Frame2")->isVisible());
-    EXPECT_FALSE(frame("Frame3")->isVisible());
-    EXPECT_EQ(sensor(), "27.776");
-    for (const char* hidden : {"Sensor", "Label8", "Label7"})
+    EXPECT_EQ(find<QLabel>("Label3")->text(), "M");
+    EXPECT_TRUE(find("Frame2")->isVisible());
+    for (const char* hidden : {"Frame3", "Sensor", "Label7", "Label8"})
         EXPECT_FALSE(find(hidden)->isVisible()) << hidden;
-    EXPECT_FALSE(text("FOV")->isEnabled());
-    for (QRadioButton* button : frame("Frame3")->findChildren<QRadioButton*>())
-        EXPECT_FALSE(button->isChecked()) << button->objectName().toStdString();
-    EXPECT_EQ(window->findChildren<QWidget*>().size(), 36);
+    EXPECT_FALSE(field("FOV")->isEnabled());
+    // A few controls pin the layout; the window's font must be installed.
+    for (auto [name, pixels] : {std::pair{"Fmm", QRect(232, 80, 33, 19)},
+                                {"Wdth", QRect(232, 144, 49, 19)},
+                                {"Command1", QRect(168, 208, 81, 33)},
+                                {"Option7", QRect(8, 160, 105, 33)}})
+        EXPECT_EQ(find(name)->geometry(), pixels) << name;
+    EXPECT_EQ(QFontInfo(window->font()).family(), "Liberation Sans Narrow");
 }
 
-TEST_F(Form1Test, ControlsStandWhereTheLayoutPutsThem) {
+// Every caption is whole in its box, on both pages, in the window's font.
+TEST_F(WindowTest, EveryCaptionFitsItsBox) {
+    for (QRadioButton* button : window->findChildren<QRadioButton*>()) {
+        QStyleOptionButton style;
+        style.initFrom(button);
+        const QRect room =
+            button->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, button);
+        const QRect needed = button->fontMetrics().boundingRect(
+            room, Qt::AlignLeft | Qt::TextWordWrap | Qt::TextShowMnemonic, button->text());
+        EXPECT_TRUE(room.contains(needed)) << button->text().toStdString();
+    }
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        EXPECT_LE(label->minimumSizeHint().width(), label->width()) << label->text().toStdString();
+        EXPECT_LE(label->heightForWidth(label->width()), label->height())
+            << label->text().toStdString();
+    }
+    for (QGroupBox* box : window->findChildren<QGroupBox*>())
+        EXPECT_LE(box->fontMetrics().horizontalAdvance(box->title()), box->width() - 16);
+}
+
+TEST_F(WindowTest, CalculateFillsTheEmptyFieldInEachUnitSystem) {
     const struct {
-        const char* name;
-        QRect pixels; // left, top, width, height in the container
+        const char *units, *wdth, *dist, *fmm;
+        const char *shownWdth, *shownDist, *shownFmm, *shownFov, *message;
     } rows[] = {
-        {"Sensor", {216, 8, 81, 19}},   {"Fmm", {232, 80, 33, 19}},
-        {"Dist", {232, 112, 49, 19}},   {"Wdth", {232, 144, 49, 19}},
-        {"FOV", {232, 176, 33, 19}},    {"Command1", {168, 208, 81, 33}},
-        {"Frame1", {328, 32, 73, 121}}, {"Option11", {8, 48, 57, 33}},
-        {"Frame2", {16, 24, 121, 297}}, {"Option7", {8, 160, 105, 33}},
-        {"Option8", {8, 224, 81, 25}},  {"Frame3", {16, 24, 121, 217}},
-        {"Option5", {8, 104, 97, 33}},  {"Label1", {184, 80, 41, 17}},
+        {"Option12", "", "10", "35", "7.936", "10", "35", "43.2863559301607", ""},
+        {"Option10", "", "30", "35", "23.808", "30", "35", "43.2863559301607", ""},
+        {"Option11", "", "120", "50", "66.66", "120", "50", "", ""},
+        {"Option12", "0.25", "11.5", "", "0.25", "11.5", "1277.696", "1.24551137441264", ""},
+        {"Option10", "", "", "35", "", "", "35", "", kTypeTwo},
+        {"Option11", "", "ten", "35", "", "ten", "35", "",
+         "Cannot calculate Object Width: Object Distance is not a number."},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(find(row.name)->geometry(), row.pixels) << row.name;
-    EXPECT_EQ(find("Option7")->parentWidget(), frame("Frame2"));
-    EXPECT_EQ(find("Option12")->parentWidget(), frame("Frame1"));
-}
-
-TEST_F(Form1Test, EnlargingTheWindowMovesNothing) {
-    std::vector<std::pair<QWidget*, QRect>> before;
-    for (QWidget* child : window->findChildren<QWidget*>())
-        before.emplace_back(child, child->geometry());
-    window->resize(900, 700);
-    QCoreApplication::processEvents();
-    for (const auto& [child, geometry] : before)
-        EXPECT_EQ(child->geometry(), geometry) << child->objectName().toStdString();
-}
-
-TEST_F(Form1Test, TabVisitsEachGroupAtItsSelectedButton) {
-    const char* const cycle[] = {"Wdth", "Fmm", "Command1", "Option12", "Option7", "Dist"};
-    for (const char* expected : cycle) {
-        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(window->focusWidget()->objectName(), expected);
-    }
-    const char* const backwards[] = {"Option7", "Option12", "Command1", "Fmm", "Wdth", "Dist"};
-    for (const char* expected : backwards) {
-        QTest::keyClick(window->focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-        EXPECT_EQ(window->focusWidget()->objectName(), expected);
+    for (const auto& row : rows) {
+        open();
+        click(option(row.units));
+        type("Wdth", row.wdth);
+        type("Dist", row.dist);
+        type("Fmm", row.fmm);
+        click(find("Command1"));
+        const QString where =
+            QString::fromLatin1(row.units) + " " + row.wdth + "|" + row.dist + "|" + row.fmm;
+        EXPECT_EQ(text("Wdth"), row.shownWdth) << where.toStdString();
+        EXPECT_EQ(text("Dist"), row.shownDist) << where.toStdString();
+        EXPECT_EQ(text("Fmm"), row.shownFmm) << where.toStdString();
+        EXPECT_EQ(text("FOV"), row.shownFov) << where.toStdString();
+        EXPECT_EQ(text("Sensor"), "27.776");
+        ASSERT_EQ(boxes.messages.size(), *row.message ? 1U : 0U) << where.toStdString();
+        if (*row.message) {
+            EXPECT_EQ(boxes.messages[0].text, row.message);
+        }
+        boxes.messages.clear();
     }
 }
 
-TEST_F(Form1Test, TabAfterAPageTurnEntersTheOtherPageAtItsDefault) {
-    click(option("Option10"));
-    turnPage("Frame2");
-    text("Dist")->setFocus();
-    const char* const cycle[] = {"Wdth", "Fmm", "Command1", "Option10", "Option6", "Dist"};
-    for (const char* expected : cycle) {
-        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(window->focusWidget()->objectName(), expected);
-    }
-}
-
-TEST_F(Form1Test, FieldOfViewTakesNeitherFocusNorTyping) {
-    click(text("FOV"));
-    EXPECT_EQ(window->focusWidget(), text("Dist"));
-    QTest::keyClicks(text("FOV"), "12");
-    EXPECT_EQ(text("FOV")->text(), "");
-}
-
-TEST_F(Form1Test, CalculateFillsTheEmptyFieldAndTheFieldOfView) {
-    typeInto(text("Dist"), "10");
-    typeInto(text("Fmm"), "35");
-    click(find("Command1"));
-    EXPECT_EQ(text("Wdth")->text(), "7.936");
-    EXPECT_EQ(text("FOV")->text(), "43.2863559301607");
-    EXPECT_TRUE(boxes.messages.empty());
-}
-
-TEST_F(Form1Test, EnterOnTheFocusedCalculateButtonPressesIt) {
-    typeInto(text("Dist"), "10");
-    typeInto(text("Fmm"), "35");
+TEST_F(WindowTest, EnterPressesTheFocusedCalculateButtonOnly) {
+    type("Dist", "10");
+    type("Fmm", "35");
+    QTest::keyClick(field("Fmm"), Qt::Key_Return);
+    EXPECT_EQ(text("Wdth"), "");
     find("Command1")->setFocus();
     QTest::keyClick(find("Command1"), Qt::Key_Return);
-    EXPECT_EQ(text("Wdth")->text(), "7.936");
+    EXPECT_EQ(text("Wdth"), "7.936");
 }
 
-TEST_F(Form1Test, EnterInAFieldDoesNotCalculate) {
-    typeInto(text("Dist"), "10");
-    typeInto(text("Fmm"), "35");
-    QTest::keyClick(text("Fmm"), Qt::Key_Return);
-    EXPECT_EQ(text("Wdth")->text(), "");
-    EXPECT_EQ(text("FOV")->text(), "");
-}
-
-struct FailingCalculation {
-    const char* name;
-    const char *wdth, *dist, *fmm;
-    const char* message;
-};
-
-TEST_F(Form1Test, AFailingCalculateShowsOneMessageAndChangesNothing) {
-    const FailingCalculation cases[] = {
-        {"one value", "", "", "35",
-         "Please type two of Object Width, Object Distance and Lens f, and leave the third one "
-         "empty."},
-    };
-    for (const auto& c : cases) {
-        text("Wdth")->setText(c.wdth);
-        text("Dist")->setText(c.dist);
-        text("Fmm")->setText(c.fmm);
-        text("FOV")->setText("earlier");
-        boxes.messages.clear();
-        click(find("Command1"));
-        ASSERT_EQ(boxes.messages.size(), 1U) << c.name;
-        EXPECT_EQ(boxes.messages[0].text, c.message) << c.name;
-        EXPECT_EQ(boxes.messages[0].title, "") << c.name; // the program's title
-        EXPECT_EQ(text("Wdth")->text(), c.wdth) << c.name;
-        EXPECT_EQ(text("Dist")->text(), c.dist) << c.name;
-        EXPECT_EQ(text("Fmm")->text(), c.fmm) << c.name;
-        EXPECT_EQ(text("FOV")->text(), "earlier") << c.name;
-        EXPECT_EQ(sensor(), "27.776") << c.name;
-        EXPECT_TRUE(window->isVisible()) << c.name;
+TEST_F(WindowTest, UnitsRelabelAndEmptyWidthAndDistanceADoubleClickEmptiesOneField) {
+    for (auto [units, label] :
+         {std::pair{"Option10", " Ft"}, {"Option11", " in."}, {"Option12", " M"}}) {
+        for (const char* name : {"Wdth", "Dist", "Fmm"})
+            type(name, "12.5");
+        click(option(units));
+        EXPECT_TRUE(option(units)->isChecked());
+        EXPECT_EQ(find<QLabel>("Label3")->text(), label);
+        EXPECT_EQ(find<QLabel>("Label4")->text(), label);
+        EXPECT_EQ(text("Wdth") + text("Dist") + text("Fmm"), "12.5") << units;
     }
-}
-
-TEST_F(Form1Test, AFailureAfterAWrittenStepKeepsWhatWasWritten) {
-    // A width of 5 at 10 with a sensor width of 0 gives a focal length of 0;
-    // the field of view then divides by it.
-    boxes.answer("0");
-    doubleClick(option("Option15"));
-    ASSERT_EQ(sensor(), "0");
-    text("Wdth")->setText("5");
-    text("Dist")->setText("10");
-    click(find("Command1"));
-    EXPECT_EQ(text("Fmm")->text(), "0");
-    ASSERT_EQ(boxes.messages.size(), 1U);
-    EXPECT_EQ(boxes.messages[0].text, "Cannot calculate the field of view: Lens f is zero.");
-    EXPECT_EQ(text("FOV")->text(), "");
-}
-
-struct UnitCase {
-    const char* option;
-    const char* label;
-};
-
-TEST_F(Form1Test, AUnitClickRelabelsAndEmptiesWidthAndDistance) {
-    const UnitCase cases[] = {{"Option10", " Ft"}, {"Option11", " in."}, {"Option12", " M"}};
-    for (const auto& c : cases) {
-        text("Wdth")->setText("7.936");
-        text("Dist")->setText("10");
-        text("Fmm")->setText("35");
-        text("FOV")->setText("43.2863559301607");
-        click(option(c.option));
-        EXPECT_TRUE(option(c.option)->isChecked()) << c.option;
-        EXPECT_EQ(find<QLabel>("Label3")->text(), c.label) << c.option;
-        EXPECT_EQ(find<QLabel>("Label4")->text(), c.label) << c.option;
-        EXPECT_EQ(text("Wdth")->text(), "") << c.option;
-        EXPECT_EQ(text("Dist")->text(), "") << c.option;
-        EXPECT_EQ(text("Fmm")->text(), "35") << c.option;
-        EXPECT_EQ(text("FOV")->text(), "43.2863559301607") << c.option;
-        EXPECT_EQ(sensor(), "27.776") << c.option;
-    }
-}
-
-TEST_F(Form1Test, ADoubleClickEmptiesThatFieldOnly) {
     for (const char* name : {"Wdth", "Dist", "Fmm"}) {
         for (const char* other : {"Wdth", "Dist", "Fmm"})
-            text(other)->setText("12.5");
-        doubleClick(text(name));
-        for (const char* other : {"Wdth", "Dist", "Fmm"})
-            EXPECT_EQ(text(other)->text(), other == name ? "" : "12.5") << name << " / " << other;
+            field(other)->setText("7");
+        doubleClick(field(name));
+        EXPECT_EQ(text("Wdth") + text("Dist") + text("Fmm"), "77") << name;
     }
-    doubleClick(text("Wdth")); // already empty
-    EXPECT_EQ(text("Wdth")->text(), "");
+    click(field("FOV")); // disabled: neither focus nor typing
+    QTest::keyClicks(field("FOV"), "12");
+    EXPECT_EQ(text("FOV"), "");
 }
 
-TEST_F(Form1Test, ScreenReadersKnowEachFieldByItsCaption) {
-    const struct {
-        const char* field;
-        const char* name;
-    } rows[] = {
-        {"Wdth", "Object Width"}, {"Dist", "Object Distance"},      {"Fmm", "Lens f"},
-        {"FOV", "FOV"},           {"Option5", "Sorel Mini & Tauk"}, {"Command1", "Calculate"}};
+TEST_F(WindowTest, EveryCameraWritesItsSensorWidth) {
+    // clang-format off
+    const std::pair<const char*, const char*> rows[] = {
+        {"Option9", "28.16"}, {"Option13", "21.12"}, {"Option14", "14.08"}, {"Option15", "5.632"},
+        {"Option4", "13.888"}, {"Option8", "6.336"}, {"Option18", "8.46"}, {"Option7", "27.776"},
+        {"Option1", "15.36"}, {"Option2", "7.68"}, {"Option5", "4.8"}, {"Option3", "4.736"},
+        {"Option16", "13.568"}, {"Option17", "17.92"}, {"Option6", "8.192"}};
+    // clang-format on
+    for (auto [control, sensor] : rows) {
+        select(control);
+        EXPECT_EQ(text("Sensor"), sensor) << control;
+        EXPECT_TRUE(option(control)->isChecked()) << control;
+    }
+    EXPECT_TRUE(boxes.inputs.empty());
+}
+
+TEST_F(WindowTest, APageTurnShowsTheOtherPageAtItsFirstChoice) {
+    click(option("Option8"));
+    for (auto [shown, first, sensor, picked] :
+         {std::tuple{"Frame3", "Option6", "8.192", "Option16"},
+          {"Frame2", "Option7", "27.776", "Option8"},
+          {"Frame3", "Option6", "8.192", "Option16"}}) {
+        turnPage();
+        EXPECT_TRUE(find(shown)->isVisible());
+        EXPECT_EQ(text("Sensor"), sensor);
+        for (QRadioButton* camera : find("Frame2")->findChildren<QRadioButton*>() +
+                                        find("Frame3")->findChildren<QRadioButton*>())
+            EXPECT_EQ(camera->isChecked(), camera->objectName() == first)
+                << camera->objectName().toStdString();
+        click(option(picked));
+    }
+    // Page Down or Up on a camera turns the page for keyboard users.
+    option("Option16")->setFocus();
+    QTest::keyClick(option("Option16"), Qt::Key_PageUp);
+    EXPECT_EQ(window->focusWidget(), option("Option7"));
+    QTest::keyClick(option("Option7"), Qt::Key_PageDown);
+    EXPECT_EQ(window->focusWidget(), option("Option6"));
+    EXPECT_EQ(text("Sensor"), "8.192");
+    field("Dist")->setFocus();
+    QTest::keyClick(field("Dist"), Qt::Key_PageDown); // only from a camera
+    click(find("Frame3"), QPoint(117, 40));           // a single click changes nothing
+    EXPECT_TRUE(find("Frame3")->isVisible());
+    EXPECT_TRUE(option("Option6")->isChecked());
+}
+
+TEST_F(WindowTest, SixCamerasTakeACustomResolution) {
+    // clang-format off
+    const struct { const char *control, *answer, *pitch, *defaultText, *sensor, *caption; } rows[] = {
+        {"Option15", nullptr,  ".011mm",  "640",  "7.04",   "Brava 640"},
+        {"Option4",  nullptr,  ".0217mm", "640",  "13.888", "Dalo 640"},
+        {"Option18", nullptr,  ".006mm",  "1280", "8.448",  "Lumo 1280"},
+        {"Option3",  "1024",   ".0074mm", "640",  "7.5776", "Nano/Pico 1024"},
+        {"Option16", "-10",    ".008mm",  "640",  "-0.08",  "Giga -10"},
+        {"Option17", "4096",   ".014mm",  "640",  "57.344", "Tera/Deca4096"},
+        {"Option15", "1024.0", ".011mm",  "640",  "11.264", "Brava 1024.0"}};
+    // clang-format on
     for (const auto& row : rows) {
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(find(row.field));
-        ASSERT_NE(accessible, nullptr) << row.field;
-        EXPECT_EQ(accessible->text(QAccessible::Name), row.name) << row.field;
+        boxes.inputs.clear();
+        if (row.answer)
+            boxes.answer(row.answer);
+        if (!option(row.control)->isVisibleTo(window.get()))
+            turnPage();
+        doubleClick(option(row.control));
+        click(option(row.control)); // the rest of a user's clicking keeps the entry
+        QCoreApplication::processEvents();
+        ASSERT_EQ(boxes.inputs.size(), 1U) << row.control;
+        EXPECT_EQ(boxes.inputs[0].text,
+                  std::string("Enter new Horizontal Resolution\r\rHor. Res X ") + row.pitch);
+        EXPECT_EQ(boxes.inputs[0].title, "Custom Hor. Resolution");
+        EXPECT_EQ(boxes.inputs[0].defaultText, row.defaultText);
+        EXPECT_EQ(text("Sensor"), row.sensor) << row.control;
+        EXPECT_EQ(option(row.control)->text(), row.caption);
+        EXPECT_EQ(option(row.control)->toolTip(), QString(row.sensor) + "mm");
     }
-    QAccessibleInterface* preset = QAccessible::queryAccessibleInterface(option("Option15"));
-    EXPECT_EQ(preset->text(QAccessible::Description), "5.63mm, 11um");
+    // A later click brings the catalogue width back, not the caption; Enter
+    // on a camera with an entry opens it, on one without does nothing.
+    select("Option9");
+    select("Option15");
+    EXPECT_EQ(text("Sensor"), "5.632");
+    EXPECT_EQ(option("Option15")->text(), "Brava 1024.0");
+    boxes.answer("100");
+    QTest::keyClick(option("Option15"), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    select("Option9");
+    doubleClick(option("Option9"));
+    QTest::keyClick(option("Option9"), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(option("Option15")->text(), "Brava 100");
+    EXPECT_EQ(boxes.inputs.size(), 2U);
+    EXPECT_EQ(text("Sensor"), "28.16");
 }
 
-TEST_F(Form1Test, OnlyTheBareBackgroundOpensTheAboutWindow) {
+// What a user may paste: the right number or the one message, quickly, and
+// nothing else changes. The custom box takes it as a resolution.
+TEST_F(WindowTest, BadInputGivesTheRightNumberOrOneMessage) {
+    // clang-format off
+    const struct { const char* name; QString text; const char *fromDist, *fromWdth, *fromFmm, *custom; } rows[] = {
+        {"a megabyte of digits",  QString(1 << 20, QLatin1Char('7')), "", "", "", ""},
+        {"beyond the range",      "1e999",                  "",      "",    "",       ""},
+        {"below the range",       "-1e-999",                "0",     "0",   "",       "0"},
+        {"hexadecimal",           "0x10",                   "",      "",    "",       ""},
+        {"decimal comma",         "1,5",                    "",      "",    "",       ""},
+        {"blanks around",         "  5 ",                   "3.968", "6.3", "55.552", "0.055"},
+        {"Unicode minus",         QString::fromUtf8("\u22125"), "",  "",    "",       ""},
+        {"full-width digit",      QString::fromUtf8("\uff15"),  "",  "",    "",       ""},
+        {"a NUL character",       QString::fromUtf8("5\0" "5", 3), "", "",  "",       ""},
+        {"emoji",                 QString::fromUtf8("\U0001F4F7"), "", "",  "",       ""},
+        {"blanks only",           "   ",                    "",      "",    "",       ""}};
+    // clang-format on
+    for (const auto& row : rows) {
+        select("Option7");
+        for (auto [bad, other, otherText, computed, expected] :
+             {std::tuple{"Dist", "Fmm", "35", "Wdth", row.fromDist},
+              {"Wdth", "Fmm", "35", "Dist", row.fromWdth},
+              {"Fmm", "Dist", "10", "Wdth", row.fromFmm}}) {
+            for (const char* name : {"Wdth", "Dist", "Fmm"})
+                field(name)->clear();
+            field(bad)->setText(row.text);
+            field(other)->setText(otherText);
+            boxes.messages.clear();
+            find("Command1")->setFocus();
+            QCoreApplication::processEvents();
+            QElapsedTimer timer;
+            timer.start();
+            click(find("Command1"));
+            EXPECT_LT(timer.elapsed(), 100) << row.name;
+            EXPECT_EQ(text(computed), expected) << bad << ": " << row.name;
+            EXPECT_EQ(boxes.messages.size(), *expected ? 0U : 1U) << bad << ": " << row.name;
+            EXPECT_EQ(text(bad), row.text);
+        }
+        select("Option9");
+        const QString caption = option("Option15")->text();
+        boxes.answer(row.text.toStdString());
+        doubleClick(option("Option15"));
+        EXPECT_EQ(text("Sensor"), *row.custom ? row.custom : "5.632") << row.name;
+        EXPECT_EQ(option("Option15")->text(), *row.custom ? "Brava " + row.text : caption);
+    }
+}
+
+TEST_F(WindowTest, TabVisitsEachGroupAtItsSelectedButton) {
+    for (const char* next : {"Wdth", "Fmm", "Command1", "Option12", "Option7", "Dist"}) {
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(window->focusWidget()->objectName(), next);
+    }
+    for (const char* previous : {"Option7", "Option12", "Command1", "Fmm", "Wdth", "Dist"}) {
+        QTest::keyClick(window->focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(window->focusWidget()->objectName(), previous);
+    }
+    click(option("Option10"));
+    turnPage();
+    field("Dist")->setFocus();
+    for (const char* next : {"Wdth", "Fmm", "Command1", "Option10", "Option6", "Dist"}) {
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(window->focusWidget()->objectName(), next);
+    }
+}
+
+TEST_F(WindowTest, OnlyTheBareBackgroundOpensTheAboutWindow) {
     const struct {
         const char* name;
-        QWidget* target;
         QPoint at;
         bool opens;
-    } rows[] = {
-        {"a label", find("Label5"), QPoint(5, 5), false},
-        {"the units frame", frame("Frame1"), QPoint(60, 10), false},
-        {"the disabled field of view", text("FOV"), QPoint(5, 5), false},
-        {"a unit button", option("Option10"), QPoint(10, 10), false},
-        {"a camera preset", option("Option9"), QPoint(10, 10), false},
-        {"a text field", text("Dist"), QPoint(5, 5), false},
-        {"Calculate", find("Command1"), QPoint(5, 5), false},
-        {"the hidden sensor row", window.get(), QPoint(250, 15), true},
-        {"the background", window.get(), QPoint(380, 300), true},
-    };
+    } rows[] = {{"Label5", {5, 5}, false},    {"Frame1", {60, 10}, false},
+                {"FOV", {5, 5}, false},       {"Option10", {10, 10}, false},
+                {"Option9", {10, 10}, false}, {"Dist", {5, 5}, false},
+                {"Command1", {5, 5}, false},  {"Frame2", {117, 40}, false},
+                {"Form1", {250, 15}, true},   {"Form1", {380, 300}, true}};
     for (const auto& row : rows) {
-        closeAboutWindows();
-        doubleClick(row.target, row.at);
-        EXPECT_EQ(visibleAboutWindows(), row.opens ? 1 : 0) << row.name;
+        for (QWidget* about : aboutWindows())
+            about->close();
+        doubleClick(row.opens ? window.get() : find(row.name), row.at);
+        EXPECT_EQ(aboutWindows().size() == 1 && aboutWindows()[0]->isVisible(), row.opens)
+            << row.name;
     }
-    closeAboutWindows();
-    turnPage("Frame2"); // a camera page turns instead
-    EXPECT_EQ(visibleAboutWindows(), 0);
-    EXPECT_TRUE(frame("Frame3")->isVisible());
+}
+
+TEST_F(WindowTest, ScreenReadersKnowEachControlByItsCaption) {
+    for (auto [control, name] : {std::pair{"Wdth", "Object Width"},
+                                 {"Dist", "Object Distance"},
+                                 {"Fmm", "Lens f"},
+                                 {"FOV", "FOV"},
+                                 {"Option5", "Sorel Mini & Tauk"}})
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(find(control))->text(QAccessible::Name),
+                  name);
+    EXPECT_EQ(
+        QAccessible::queryAccessibleInterface(option("Option15"))->text(QAccessible::Description),
+        "5.63mm, 11um");
 }
 
 } // namespace

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "support/fakes.h"
+#include "ui/main/form1.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.left(80).toStdString() << (text.size() > 80 ? "...\"" : "\"");
+}
+
+namespace orbel::testing {
+
+// Mouse input as the window system delivers it: through the window, so Qt
+// makes a second press a double-click and routes each event to the widget
+// under the pointer.
+inline void mouse(QWidget* widget, bool twice, QPoint at = {}) {
+    const QPoint inWindow = widget->mapTo(widget->window(), at.isNull() ? widget->rect().center() : at);
+    twice ? QTest::mouseDClick(widget->window()->windowHandle(), Qt::LeftButton, {}, inWindow)
+          : QTest::mouseClick(widget->window()->windowHandle(), Qt::LeftButton, {}, inWindow);
+}
+inline void click(QWidget* widget, QPoint at = {}) { mouse(widget, false, at); }
+inline void doubleClick(QWidget* widget, QPoint at = {}) { mouse(widget, true, at); }
+
+// A shown main window whose boxes answer at once.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { open(); }
+    void TearDown() override {
+        for (QWidget* about : aboutWindows())
+            about->close();
+    }
+    void open() {
+        window = std::make_unique<Form1>(boxes, [this] { startSysInfo(); });
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    template <typename T = QWidget> T* find(const char* name, QWidget* in = nullptr) const {
+        T* found = (in ? in : window.get())->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QLineEdit* field(const char* name) const { return find<QLineEdit>(name); }
+    QRadioButton* option(const char* name) const { return find<QRadioButton>(name); }
+    QString text(const char* name) const { return field(name)->text(); }
+
+    // Types as the user does: a double-click empties the field, then keys.
+    void type(const char* name, const QString& text) {
+        doubleClick(field(name));
+        QTest::keyClicks(field(name), text);
+    }
+    // An empty spot of the visible camera page turns it.
+    void turnPage() {
+        doubleClick(find(find("Frame2")->isVisible() ? "Frame2" : "Frame3"), QPoint(117, 40));
+    }
+    // Clicks a preset, turning to its page first.
+    void select(const char* control) {
+        if (!option(control)->isVisibleTo(window.get()))
+            turnPage();
+        click(option(control));
+    }
+    static QList<QWidget*> aboutWindows() {
+        QList<QWidget*> found;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == "frmAbout")
+                found.append(top);
+        return found;
+    }
+    QWidget* openAbout() {
+        doubleClick(window.get(), QPoint(380, 300));
+        const auto all = aboutWindows();
+        EXPECT_EQ(all.size(), 1);
+        return all.isEmpty() ? nullptr : all.front();
+    }
+
+    virtual void startSysInfo() { ++sysInfoStarts; }
+
+    FakeBoxes boxes;
+    int sysInfoStarts = 0;
+    std::unique_ptr<Form1> window;
+};
+
+} // namespace orbel::testing
