@@ -1,7 +1,10 @@
 #include "controls.h"
 
+#include <QApplication>
 #include <QMouseEvent>
+#include <QStyleFactory>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QStylePainter>
 
 namespace orbel {
@@ -30,6 +33,36 @@ void OptionButton::mouseDoubleClickEvent(QMouseEvent* event) {
     emit doubleClicked();
 }
 
+bool OptionButton::hitButton(const QPoint& pos) const {
+    return rect().contains(pos);
+}
+
+namespace {
+
+// Fusion sets a frame's caption above its line; the Windows style, built into
+// every Qt, sets it in the line's top edge, with the etched border a frame has.
+QStyle* captionInEdgeStyle() {
+    static QStyle* const style = [] {
+        QStyle* own = QApplication::style();
+        if (own->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0)
+            return own; // it already sets the caption in the edge
+        QStyle* windows = QStyleFactory::create(QStringLiteral("Windows"));
+        if (!windows)
+            return own;
+        windows->setParent(qApp);
+        return windows;
+    }();
+    return style;
+}
+
+} // namespace
+
+Frame::Frame(const QString& title, QWidget* parent)
+    : QGroupBox(title, parent) {
+    if (QStyle* style = captionInEdgeStyle(); style != QApplication::style())
+        setStyle(style);
+}
+
 void Frame::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
     event->accept();
@@ -53,6 +86,44 @@ void Frame::mouseDoubleClickEvent(QMouseEvent* event) {
 void Frame::hideEvent(QHideEvent* event) {
     pressed_ = false;
     QGroupBox::hideEvent(event);
+}
+
+TextBox::TextBox(const QString& text, QWidget* parent)
+    : QLineEdit(text, parent) {
+    // The style's grey on a disabled field is too faint to read (about 1.6 : 1
+    // on its background); this grey still says "disabled" at over 4.5 : 1.
+    QPalette greyed = palette();
+    greyed.setColor(QPalette::Disabled, QPalette::Text, QColor(0x60, 0x60, 0x60));
+    setPalette(greyed);
+    // A tooltip belongs to the text the program wrote; any other change of
+    // the text, typing or emptying, takes it away.
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!writing_)
+            setToolTip(QString());
+    });
+}
+
+// Qt leaves the cursor after a text set by the program, and the field
+// scrolls to show its end: "1277.696" in a narrow field reads "77.696".
+// Here the text shows from its start, cut at the right edge, and the tooltip
+// gives the whole text when it does not fit.
+void TextBox::setProgramText(const QString& text) {
+    writing_ = true;
+    setText(text);
+    writing_ = false;
+    setCursorPosition(0);
+    setToolTip(fitsInField(text) ? QString() : text);
+}
+
+bool TextBox::fitsInField(const QString& text) const {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    // The field keeps 2 pixels free on either side of the text and shows its
+    // cursor after it.
+    const QMargins margins = textMargins();
+    const int room = contents.width() - margins.left() - margins.right() - 2 * 2;
+    return fontMetrics().horizontalAdvance(text) + 1 <= room;
 }
 
 void TextBox::mouseDoubleClickEvent(QMouseEvent* event) {
