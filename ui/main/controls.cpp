@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
@@ -98,8 +99,10 @@ TextBox::TextBox(const QString& text, QWidget* parent)
     // A tooltip belongs to the text the program wrote; any other change of
     // the text, typing or emptying, takes it away.
     connect(this, &QLineEdit::textChanged, this, [this] {
-        if (!writing_)
-            setToolTip(QString());
+        if (writing_)
+            return;
+        cut_ = false;
+        setToolTip(QString());
     });
 }
 
@@ -112,18 +115,54 @@ void TextBox::setProgramText(const QString& text) {
     setText(text);
     writing_ = false;
     setCursorPosition(0);
-    setToolTip(fitsInField(text) ? QString() : text);
+    cut_ = !fitsInField(text);
+    setToolTip(cut_ ? text : QString());
+}
+
+// Where the field draws its text: inside its frame and text margins, with
+// the 2 pixels it keeps free on either side and 1 above and below.
+QRect TextBox::lineRect() const {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    return style()
+        ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+        .marginsRemoved(textMargins())
+        .adjusted(2, 1, -2, -1);
 }
 
 bool TextBox::fitsInField(const QString& text) const {
+    // The cursor stands one pixel after the text.
+    return fontMetrics().horizontalAdvance(text) + 1 <= lineRect().width();
+}
+
+// A number in exponent form cut at the right edge would lose its exponent:
+// "5.72957795130823E-19" would read "5.7295". Such a text, while the user is
+// not editing it, shows its first digits, a mark where it is cut and the
+// exponent, "5.7…E-19", as far as the field is wide.
+void TextBox::paintEvent(QPaintEvent* event) {
+    const QString shown = text();
+    const qsizetype exponent = shown.indexOf(QLatin1Char('E'));
+    if (!cut_ || hasFocus() || exponent <= 0) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
     QStyleOptionFrame option;
     initStyleOption(&option);
-    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
-    // The field keeps 2 pixels free on either side of the text and shows its
-    // cursor after it.
-    const QMargins margins = textMargins();
-    const int room = contents.width() - margins.left() - margins.right() - 2 * 2;
-    return fontMetrics().horizontalAdvance(text) + 1 <= room;
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+
+    const QRect line = lineRect();
+    const QFontMetrics metrics = fontMetrics();
+    const QString tail = QChar(0x2026) + shown.mid(exponent);
+    QString head = shown.left(exponent);
+    // The first digit stays, with its sign; then the right edge cuts as usual.
+    const qsizetype least = head.startsWith(QLatin1Char('-')) ? 2 : 1;
+    while (head.size() > least &&
+           metrics.horizontalAdvance(head) + metrics.horizontalAdvance(tail) > line.width())
+        head.chop(1);
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, head + tail);
 }
 
 void TextBox::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -65,11 +65,14 @@ signals:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    QRect lineRect() const;
     bool fitsInField(const QString& text) const;
 
     bool writing_ = false;
+    bool cut_ = false; // the program's text is wider than the field
 };
 
 } // namespace orbel
