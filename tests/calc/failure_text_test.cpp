@@ -28,7 +28,7 @@ TEST(FailureText, SaysWhatWentWrongInPlainWords) {
         {"one value only",       make("", "", "35"),
          "Please type two of Object Width, Object Distance and Lens f, and leave the third one empty."},
         {"not a number",         make("", "ten", "35"),     "Cannot calculate Object Width: Object Distance is not a number."},
-        {"blanks only",          make("5", "", " "),        "Cannot calculate Object Distance: Lens f is not a number."},
+        {"blanks only",          make("5", "", " "),        "Cannot calculate Object Distance: Lens f holds only spaces. Empty it or type a number."},
         {"zero focal length",    make("", "10", "0"),       "Cannot calculate Object Width: Lens f is zero."},
         {"zero width",           make("0", "10", ""),       "Cannot calculate Lens f: Object Width is zero."},
         {"zero sensor width",    make("5", "", "35", "0"),  "Cannot calculate Object Distance: the sensor width of the selected camera is zero."},
