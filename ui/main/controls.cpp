@@ -8,6 +8,8 @@
 #include <QStyleOptionFrame>
 #include <QStylePainter>
 
+#include <algorithm>
+
 namespace orbel {
 
 void OptionButton::paintEvent(QPaintEvent*) {
@@ -135,14 +137,23 @@ bool TextBox::fitsInField(const QString& text) const {
     return fontMetrics().horizontalAdvance(text) + 1 <= lineRect().width();
 }
 
-// A number in exponent form cut at the right edge would lose its exponent:
-// "5.72957795130823E-19" would read "5.7295". Such a text, while the user is
-// not editing it, shows its first digits, a mark where it is cut and the
-// exponent, "5.7…E-19", as far as the field is wide.
+// Cut at the right edge, a number may lose more than decimals: 3333120 would
+// read 333312, and 5.72957795130823E-19 would read 5.7295. While the user is
+// not editing it, such a text shows its first digits and a mark where it is
+// cut, then as much of its exponent as fits: "3333…", "5.7…E-19". A text cut
+// only in its decimals shows as it is, from its first digit.
 void TextBox::paintEvent(QPaintEvent* event) {
     const QString shown = text();
-    const qsizetype exponent = shown.indexOf(QLatin1Char('E'));
-    if (!cut_ || hasFocus() || exponent <= 0) {
+    const QRect line = lineRect();
+    const QFontMetrics metrics = fontMetrics();
+    qsizetype exponent = shown.indexOf(QLatin1Char('E'));
+    if (exponent <= 0)
+        exponent = shown.size();
+    const qsizetype point = shown.indexOf(QLatin1Char('.'));
+    const qsizetype whole = point < 0 ? exponent : std::min(point, exponent);
+    const bool losesMagnitude =
+        exponent < shown.size() || metrics.horizontalAdvance(shown.left(whole)) > line.width();
+    if (!cut_ || hasFocus() || !losesMagnitude) {
         QLineEdit::paintEvent(event);
         return;
     }
@@ -151,8 +162,6 @@ void TextBox::paintEvent(QPaintEvent* event) {
     initStyleOption(&option);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
 
-    const QRect line = lineRect();
-    const QFontMetrics metrics = fontMetrics();
     const QString tail = QChar(0x2026) + shown.mid(exponent);
     QString head = shown.left(exponent);
     // The first digit stays, with its sign; then the right edge cuts as usual.
