@@ -9,7 +9,6 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Orbel Lens Calculator"));
     QApplication::setApplicationVersion(QStringLiteral(ORBEL_VERSION));
     QApplication::setOrganizationName(QStringLiteral(ORBEL_ORGANISATION));
     // Both windows and the About window's picture take the program's icon.
@@ -28,6 +27,9 @@ int main(int argc, char* argv[]) {
 
     orbel::Form1 form1(boxes, [&launcher] { launcher.StartSysInfo(); });
     boxes.setParent(&form1);
+    // Qt would append a display name to every window title; the boxes name
+    // the program themselves.
+    boxes.setProgramTitle(form1.windowTitle());
     form1.show();
     return QApplication::exec();
 }

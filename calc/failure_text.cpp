@@ -1,5 +1,10 @@
 #include "failure_text.h"
 
+#include "runtime/conversions.h"
+#include "runtime/run_time_error.h"
+
+#include <algorithm>
+
 namespace orbel {
 namespace {
 
@@ -13,6 +18,24 @@ std::string subject(Field field) {
     if (field == Field::Sensor)
         return "the sensor width of the selected camera";
     return std::string(fieldCaption(field));
+}
+
+bool onlyBlanks(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return c == ' '; });
+}
+
+// "1,5": a number once the comma is a point.
+bool hasDecimalComma(std::string_view text) {
+    if (text.find(',') == std::string_view::npos)
+        return false;
+    std::string pointed(text);
+    std::replace(pointed.begin(), pointed.end(), ',', '.');
+    try {
+        textToNumber(pointed);
+        return true;
+    } catch (const RunTimeError&) {
+        return false;
+    }
 }
 
 } // namespace
@@ -44,6 +67,12 @@ std::string failureText(const LensFailure& failure, const LensFields& fields) {
         if (fields.text(cause).empty() && cause != Field::Sensor)
             return "Please type two of Object Width, Object Distance and Lens f, "
                    "and leave the third one empty.";
+        if (onlyBlanks(fields.text(cause)))
+            return cannotCalculate(failure.target) + subject(cause) +
+                   " holds only spaces. Empty it or type a number.";
+        if (hasDecimalComma(fields.text(cause)))
+            return cannotCalculate(failure.target) + subject(cause) +
+                   " is not a number: write the decimal point (1.5), not a comma.";
         return cannotCalculate(failure.target) + subject(cause) + " is not a number.";
     case ErrorCode::Overflow:
         return cannotCalculate(failure.target) + subject(cause) + " is too large a number.";

@@ -1,9 +1,9 @@
 #include "dialog_boxes.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QString>
 
 namespace orbel {
 namespace {
@@ -20,17 +20,50 @@ QString asLines(std::string_view prompt) {
     return text;
 }
 
-QString titleOrProgram(std::string_view title) {
-    return title.empty() ? QApplication::applicationDisplayName() : toQString(title);
-}
-
 } // namespace
 
-// A box stands over the window the user is working in (the About window for
-// System Info), or over the main window when none is active.
+// Remembers the window of the user's last press of a mouse button or a key.
+// The active window would do under a window manager, but without one (or
+// when a click does not activate a window) it stays where it was.
+class DialogBoxes::ActionWatch : public QObject {
+public:
+    ActionWatch() { qApp->installEventFilter(this); }
+
+    QWidget* window() const { return window_; }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+            if (auto* widget = qobject_cast<QWidget*>(watched))
+                window_ = widget->window();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    QPointer<QWidget> window_;
+};
+
+DialogBoxes::DialogBoxes(QWidget* parent)
+    : parent_(parent)
+    , watch_(std::make_unique<ActionWatch>()) {}
+
+DialogBoxes::~DialogBoxes() = default;
+
 QWidget* DialogBoxes::owner() const {
-    QWidget* active = QApplication::activeWindow();
-    return active ? active : parent_;
+    QWidget* acted = watch_->window();
+    return acted && acted->isVisible() ? acted : parent_.data();
+}
+
+QString DialogBoxes::titleOrProgram(std::string_view title) const {
+    if (!title.empty())
+        return toQString(title);
+    return programTitle_.isEmpty() ? QApplication::applicationName() : programTitle_;
 }
 
 std::string DialogBoxes::inputBox(std::string_view prompt, std::string_view title,
@@ -47,7 +80,7 @@ std::string DialogBoxes::inputBox(std::string_view prompt, std::string_view titl
 
 void DialogBoxes::messageBox(std::string_view message, std::string_view title) {
     QMessageBox box(QMessageBox::NoIcon, titleOrProgram(title), toQString(message), QMessageBox::Ok,
-                    parent_);
+                    owner());
     box.exec();
 }
 

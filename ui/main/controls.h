@@ -24,6 +24,9 @@ protected:
     // Taken over so that the second half of a double-click is not a second
     // click: a custom width entered after it must not be overwritten.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // The whole box is the control, not only the round button and the
+    // caption's text.
+    bool hitButton(const QPoint& pos) const override;
 };
 
 // A frame that answers a click and a double-click on its own area; a click
@@ -31,7 +34,7 @@ protected:
 class Frame : public QGroupBox {
     Q_OBJECT
 public:
-    using QGroupBox::QGroupBox;
+    Frame(const QString& title, QWidget* parent);
 
 signals:
     void clicked();
@@ -47,16 +50,29 @@ private:
     bool pressed_ = false;
 };
 
+// A text field. A text the program writes shows from its first character,
+// and when it is wider than the field the tooltip holds all of it; the user's
+// own typing works as in any field. Greyed when disabled, but legible.
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
-    using QLineEdit::QLineEdit;
+    TextBox(const QString& text, QWidget* parent);
+
+    void setProgramText(const QString& text);
 
 signals:
     void doubleClicked();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QRect lineRect() const;
+    bool fitsInField(const QString& text) const;
+
+    bool writing_ = false;
+    bool cut_ = false; // the program's text is wider than the field
 };
 
 } // namespace orbel

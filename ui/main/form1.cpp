@@ -76,7 +76,7 @@ void Form1::Command1_Click() {
     const LensOutcome outcome = calculate(record);
     for (Field which : kLensFields)
         if (outcome.written.contains(which))
-            field(which)->setText(toQString(record.text(which)));
+            field(which)->setProgramText(toQString(record.text(which)));
     if (outcome.failure)
         boxes_.messageBox(failureText(*outcome.failure, record));
 }
@@ -188,7 +188,7 @@ void Form1::Form_DblClick() {
 // ---- What follows from it -----------------------------------------------
 
 void Form1::selectPreset(std::string_view control) {
-    field(Field::Sensor)->setText(toQString(sensorText(*findPreset(control))));
+    field(Field::Sensor)->setProgramText(toQString(sensorText(*findPreset(control))));
 }
 
 void Form1::enterCustomResolution(std::string_view control) {
@@ -198,7 +198,7 @@ void Form1::enterCustomResolution(std::string_view control) {
     const auto result = applyCustomResolution(entry, entered);
     if (!result)
         return; // cancelled or not a number: nothing changes
-    field(Field::Sensor)->setText(toQString(result->sensor));
+    field(Field::Sensor)->setProgramText(toQString(result->sensor));
     OptionButton* button = option(control);
     button->setText(toQString(result->caption));
     button->setToolTip(toQString(result->tooltip));
@@ -502,8 +502,8 @@ QWidget* Form1::control(std::string_view name) const {
     return findChild<QWidget*>(toQString(name));
 }
 
-QLineEdit* Form1::field(Field which) const {
-    return findChild<QLineEdit*>(QString::fromLatin1(fieldName(which)));
+TextBox* Form1::field(Field which) const {
+    return findChild<TextBox*>(QString::fromLatin1(fieldName(which)));
 }
 
 OptionButton* Form1::option(std::string_view control) const {

@@ -10,7 +10,6 @@
 #include <string_view>
 
 class QLabel;
-class QLineEdit;
 class QRadioButton;
 
 namespace orbel {
@@ -89,7 +88,7 @@ private:
     void build();
     void wireEvents();
 
-    QLineEdit* field(Field which) const;
+    TextBox* field(Field which) const;
     OptionButton* option(std::string_view control) const;
     Frame* page(Page which) const;
     QLabel* label(std::string_view name) const;
