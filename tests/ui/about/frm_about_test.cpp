@@ -3,8 +3,10 @@
 #include "ui/about/launcher/registry.h"
 #include "ui/about/launcher/sys_info_launcher.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace orbel::testing {
@@ -146,21 +148,47 @@ TEST_F(AboutTest, SystemInfoRunsTheLauncherAndLeavesTheWindowOpen) {
     EXPECT_TRUE(about->isVisible());
 }
 
-TEST_F(AboutTest, WithoutASystemRegistrySystemInfoSaysItIsUnavailable) {
-    // The program's own road where the system has no registry: an empty
-    // in-memory one, the real launcher, the one message.
-    InMemoryRegistry registry;
+TEST_F(AboutTest, SystemInfoStartsTheDesktopsToolOrSaysItIsUnavailable) {
+    // The program's own road on Linux: the desktop's registry layer over a
+    // search path made here, the real launcher and starter. The fake tool
+    // leaves a marker beside itself.
+    QTemporaryDir folder;
+    const QString tool = folder.filePath(QStringLiteral("hardinfo"));
+    const QString marker = tool + QStringLiteral(".marker");
+    QFile script(tool);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\necho started > \"$0.marker\"\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    std::string searchPath;
     SystemProgramStarter starter;
-    SysInfoLauncher launcher(registry, starter, boxes);
-    window = std::make_unique<Form1>(boxes, [&launcher] { launcher.StartSysInfo(); });
+    window = std::make_unique<Form1>(boxes, [&] {
+        DesktopRegistry registry(searchPath);
+        SysInfoLauncher(registry, starter, boxes).StartSysInfo();
+    });
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     QWidget* about = openAbout();
     ASSERT_NE(about, nullptr);
-    click(in(about, "cmdSysInfo"));
-    ASSERT_EQ(boxes.messages.size(), 1U);
-    EXPECT_EQ(boxes.messages[0].text, "System Information Is Unavailable At This Time");
-    EXPECT_TRUE(about->isVisible());
+
+    const struct {
+        std::string searchPath;
+        bool started;
+    } rows[] = {{folder.path().toStdString(), true}, {"", false}};
+    for (const auto& row : rows) {
+        QFile::remove(marker);
+        boxes.messages.clear();
+        searchPath = row.searchPath;
+        click(in(about, "cmdSysInfo"));
+        for (int waited = 0; row.started && !QFile::exists(marker) && waited < 5000; waited += 20)
+            QTest::qWait(20);
+        EXPECT_EQ(QFile::exists(marker), row.started) << row.searchPath;
+        ASSERT_EQ(boxes.messages.size(), row.started ? 0U : 1U) << row.searchPath;
+        if (!row.started) {
+            EXPECT_EQ(boxes.messages[0].text, "System Information Is Unavailable At This Time");
+        }
+        EXPECT_TRUE(about->isVisible());
+    }
 }
 
 TEST_F(AboutTest, TheProgramEndsWhenTheLastWindowClosesNotTheMainOne) {

@@ -64,5 +64,46 @@ TEST(InMemoryRegistry, AMissingKeyOrValueIsFalseWithEmptyText) {
     EXPECT_EQ(value, "x");
 }
 
+#ifndef _WIN32
+TEST(DesktopRegistry, LauncherStartsTheFirstToolAlongTheSearchPath) {
+    // a: hardinfo without execute rights, kinfocenter a folder, cpu-x; b:
+    // hardinfo and kinfocenter; c: nothing.
+    TempFolder a, b, c;
+    const auto program = [](const TempFolder& folder, const std::string& name, bool executable) {
+        const std::string path = folder.file(name);
+        fs::permissions(path, executable ? fs::perms::owner_all
+                                         : fs::perms::owner_read | fs::perms::owner_write);
+        return path;
+    };
+    program(a, "hardinfo", false);
+    fs::create_directory(a.path() + "/kinfocenter");
+    const std::string aCpuX = program(a, "cpu-x", true);
+    const std::string bHardinfo = program(b, "hardinfo", true);
+    program(b, "kinfocenter", true);
+    const std::string relativeB = fs::relative(b.path()).string();
+    const struct {
+        std::string searchPath;
+        std::string started; // "" when the message shows
+    } rows[] = {
+        {"", ""},
+        {c.path(), ""},
+        {a.path(), aCpuX},                      // the folder and the plain file skipped
+        {a.path() + ":" + b.path(), bHardinfo}, // the tools' order before the folders'
+        {"::" + c.path() + ":" + b.path() + "/", bHardinfo},
+        {relativeB + ":.", ""}, // relative folders are not searched
+    };
+    for (const auto& row : rows) {
+        DesktopRegistry registry(row.searchPath);
+        RecordingStarter starter;
+        FakeBoxes boxes;
+        SysInfoLauncher(registry, starter, boxes).StartSysInfo();
+        EXPECT_EQ(starter.started, row.started.empty() ? std::vector<std::string>{}
+                                                       : std::vector<std::string>{row.started})
+            << row.searchPath;
+        EXPECT_EQ(boxes.messages.size(), row.started.empty() ? 1U : 0U) << row.searchPath;
+    }
+}
+#endif
+
 } // namespace
 } // namespace orbel::testing
