@@ -17,9 +17,10 @@ int main(int argc, char* argv[]) {
 #ifdef _WIN32
     orbel::WindowsRegistry registry;
 #else
-    // No system registry here: the in-memory one is empty, so System Info
-    // says the tool is unavailable.
-    orbel::InMemoryRegistry registry;
+    // No system registry here: the desktop's layer answers the launcher with
+    // the system-information tool it finds along PATH when System Info is
+    // pressed.
+    orbel::DesktopRegistry registry;
 #endif
     orbel::SystemProgramStarter starter;
     orbel::DialogBoxes boxes;

@@ -15,6 +15,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The captions are sized for Liberation Sans Narrow; the font is data, so
 # dpkg-shlibdeps cannot see it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+# About > System Info starts the first of these found along PATH; without one
+# it says that system information is unavailable.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "hardinfo | hardinfo2 | kinfocenter | cpu-x")
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Orbel <packages@orbel.example>")
 set(CPACK_STRIP_FILES ON)

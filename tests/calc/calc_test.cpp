@@ -50,7 +50,8 @@ const Row kRows[] = {
     {F, {"",      "",       "",       "27.776", "12.5"},  {"",       "",        "",       "12.5"}, ""},
     {M, {"",      "",       "35",     "27.776", "old"},   {"",       "",        "35",     "old"}, kTypeTwo},
     {I, {"",      "",       "35",     "27.776", "old"},   {"",       "",        "35",     "old"}, kTypeTwo},
-    {M, {"",      "  ",     "35",     "27.776", "old"},   {"",       "  ",      "35",     "old"}, "Cannot calculate Object Width: Object Distance is not a number."},
+    {M, {"",      "  ",     "35",     "27.776", "old"},   {"",       "  ",      "35",     "old"}, "Cannot calculate Object Width: Object Distance holds only spaces. Empty it or type a number."},
+    {I, {"1,5",   "",       "35",     "27.776", "old"},   {"1,5",    "",        "35",     "old"}, "Cannot calculate Object Distance: Object Width is not a number: write the decimal point (1.5), not a comma."},
     {F, {"",      "ten",    "35",     "27.776", "old"},   {"",       "ten",     "35",     "old"}, "Cannot calculate Object Width: Object Distance is not a number."},
     {M, {"",      "x",      "35",     "?",      "old"},   {"",       "x",       "35",     "old"}, "Cannot calculate Object Width: the sensor width of the selected camera is not a number."},
     {M, {"y",     "x",      "",       "27.776", "old"},   {"y",      "x",       "",       "old"}, "Cannot calculate Lens f: Object Distance is not a number."},
@@ -82,8 +83,8 @@ void calculateEveryRow(const char* locale) {
         fields.units = row.units;
         const LensFields before = fields;
         const LensOutcome outcome = calculate(fields);
-        const std::string where = std::string(locale) + ": " + row.before[0] + "|" +
-                                  row.before[1] + "|" + row.before[2] + "|" + row.before[3];
+        const std::string where = std::string(locale) + ": " + row.before[0] + "|" + row.before[1] +
+                                  "|" + row.before[2] + "|" + row.before[3];
         const std::array<Field, 4> shown = {Field::Wdth, Field::Dist, Field::Fmm, Field::FOV};
         for (std::size_t i = 0; i < shown.size(); ++i) {
             EXPECT_EQ(fields.text(shown[i]), row.after[i]) << where;

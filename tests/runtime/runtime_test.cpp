@@ -28,12 +28,25 @@ TEST(Conversions, TextToNumberTakesPlainDecimalsWhateverTheLocale) {
         std::string text;
         double value;
         std::optional<ErrorCode> error = {};
-    } rows[] = {
-        {"35", 35}, {"27.776", 27.776}, {"  5  ", 5}, {"\t5\t", 5}, {"+2.5", 2.5}, {"-10", -10},
-        {".5", 0.5}, {"5.", 5}, {"1.5e-3", 0.0015}, {"2E+2", 200}, {"007.25", 7.25},
-        {"1e-400", 0}, {"0.000001e-320", 0}, {"1.7976931348623157e308", kMax},
-        {"1e400", 0, kOverflow}, {"-1e400", 0, kOverflow}, {"1.8e308", 0, kOverflow},
-        {"1e99999999999999999999999", 0, kOverflow}, {std::string(1'000'000, '9'), 0, kOverflow}};
+    } rows[] = {{"35", 35},
+                {"27.776", 27.776},
+                {"  5  ", 5},
+                {"\t5\t", 5},
+                {"+2.5", 2.5},
+                {"-10", -10},
+                {".5", 0.5},
+                {"5.", 5},
+                {"1.5e-3", 0.0015},
+                {"2E+2", 200},
+                {"007.25", 7.25},
+                {"1e-400", 0},
+                {"0.000001e-320", 0},
+                {"1.7976931348623157e308", kMax},
+                {"1e400", 0, kOverflow},
+                {"-1e400", 0, kOverflow},
+                {"1.8e308", 0, kOverflow},
+                {"1e99999999999999999999999", 0, kOverflow},
+                {std::string(1'000'000, '9'), 0, kOverflow}};
     for (const auto& row : rows) {
         double value = -1;
         EXPECT_EQ(raised([&] { value = textToNumber(row.text); }), row.error) << row.text;
@@ -41,10 +54,9 @@ TEST(Conversions, TextToNumberTakesPlainDecimalsWhateverTheLocale) {
             EXPECT_EQ(value, row.value) << row.text;
         }
     }
-    for (const char* text : {"",    " ",    "\t",  "inf",   "nan", "0x10", "1,5",   "5m",
-                             "5 5", ".",    "+",   "-",     "e5",  "5e",   "5e+",   "1.2.3",
-                             "--5", "+-5",  "5-",  "1e5.5", "１",  "−5",   "5\n",   "\n5",
-                             "1_0", "5 .0", "5. 0"})
+    for (const char* text : {"",   " ",     "\t", "inf", "nan", "0x10", "1,5",   "5m",   "5 5",
+                             ".",  "+",     "-",  "e5",  "5e",  "5e+",  "1.2.3", "--5",  "+-5",
+                             "5-", "1e5.5", "１", "−5",  "5\n", "\n5",  "1_0",   "5 .0", "5. 0"})
         EXPECT_EQ(raised([&] { textToNumber(text); }), kMismatch) << '"' << text << '"';
 }
 
@@ -53,11 +65,24 @@ TEST(Conversions, NumberToTextShowsFifteenDigitsAndReadsBack) {
         double value;
         const char* text;
     } rows[] = {
-        {8.192, "8.192"}, {16, "16"}, {43.28635593016068, "43.2863559301607"}, {12 * 0.1, "1.2"},
-        {0.011 * 640, "7.04"}, {-7.936, "-7.936"}, {-0.0, "0"}, {0.5, "0.5"}, {0.0001, "0.0001"},
-        {999999999999999.0, "999999999999999"}, {999999999999999.9, "1E+15"}, {1.5e-7, "1.5E-07"},
-        {0.00001, "1E-05"}, {1e300, "1E+300"}, {-2.5e-10, "-2.5E-10"}, {0.99999999999999999, "1"},
-        {kMax, "1.79769313486231E+308"}, {-kMax, "-1.79769313486231E+308"},
+        {8.192, "8.192"},
+        {16, "16"},
+        {43.28635593016068, "43.2863559301607"},
+        {12 * 0.1, "1.2"},
+        {0.011 * 640, "7.04"},
+        {-7.936, "-7.936"},
+        {-0.0, "0"},
+        {0.5, "0.5"},
+        {0.0001, "0.0001"},
+        {999999999999999.0, "999999999999999"},
+        {999999999999999.9, "1E+15"},
+        {1.5e-7, "1.5E-07"},
+        {0.00001, "1E-05"},
+        {1e300, "1E+300"},
+        {-2.5e-10, "-2.5E-10"},
+        {0.99999999999999999, "1"},
+        {kMax, "1.79769313486231E+308"},
+        {-kMax, "-1.79769313486231E+308"},
         {1.797693134862315e308, "1.79769313486231E+308"}, // the first value cut, not rounded up
         {1.7976931348623147e308, "1.79769313486231E+308"},
         {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"}};
@@ -73,11 +98,19 @@ TEST(Rounding, ThreePlacesTiesToEvenAndNothingTurnsInfinite) {
     const struct {
         double value;
         const char* text;
-    } rows[] = {{0.0625, "0.062"}, {0.1875, "0.188"}, {0.0005, "0"}, {0.0015, "0.002"},
-                {0.00050000000000000012, "0.001"}, {-0.0625, "-0.062"}, {-0.0004, "0"},
-                {7.9360000000000008, "7.936"}, {2.9996, "3"},
-                {4503599627370497.0, "4.5035996273705E+15"}, {1e300, "1E+300"},
-                {kMax, "1.79769313486231E+308"}, {-kMax, "-1.79769313486231E+308"}};
+    } rows[] = {{0.0625, "0.062"},
+                {0.1875, "0.188"},
+                {0.0005, "0"},
+                {0.0015, "0.002"},
+                {0.00050000000000000012, "0.001"},
+                {-0.0625, "-0.062"},
+                {-0.0004, "0"},
+                {7.9360000000000008, "7.936"},
+                {2.9996, "3"},
+                {4503599627370497.0, "4.5035996273705E+15"},
+                {1e300, "1E+300"},
+                {kMax, "1.79769313486231E+308"},
+                {-kMax, "-1.79769313486231E+308"}};
     for (const auto& row : rows)
         EXPECT_EQ(numberToText(roundToPlaces(row.value, 3)), row.text) << row.value;
     EXPECT_EQ(roundToPlaces(5e15, 3), 5e15);
@@ -90,19 +123,18 @@ TEST(Arithmetic, FaultsAreRunTimeErrorsNeverInfinities) {
         const char* name;
         double (*operation)();
         std::optional<ErrorCode> error;
-    } rows[] = {
-        {"1 / 0", [] { return quotient(1.0, 0.0); }, kByZero},
-        {"0 / 0", [] { return quotient(0.0, 0.0); }, kByZero},
-        {"1 / -0", [] { return quotient(1.0, -0.0); }, kByZero},
-        {"180 / 0", [] { return quotient(180, 0.0); }, kByZero},
-        {"max * 2", [] { return product(kMax, 2.0); }, kOverflow},
-        {"max / 0.5", [] { return quotient(kMax, 0.5); }, kOverflow},
-        {"max + max", [] { return sum(kMax, kMax); }, kOverflow},
-        {"12 * max", [] { return product(12, kMax); }, kOverflow},
-        {"0.011 * abc", [] { return product(0.011, "abc"); }, kMismatch},
-        {"0.011 * empty", [] { return product(0.011, ""); }, kMismatch},
-        {"underflow", [] { return product(1e-300, 1e-300); }, std::nullopt},
-        {"inexact", [] { return quotient(1.0, 3.0); }, std::nullopt}};
+    } rows[] = {{"1 / 0", [] { return quotient(1.0, 0.0); }, kByZero},
+                {"0 / 0", [] { return quotient(0.0, 0.0); }, kByZero},
+                {"1 / -0", [] { return quotient(1.0, -0.0); }, kByZero},
+                {"180 / 0", [] { return quotient(180, 0.0); }, kByZero},
+                {"max * 2", [] { return product(kMax, 2.0); }, kOverflow},
+                {"max / 0.5", [] { return quotient(kMax, 0.5); }, kOverflow},
+                {"max + max", [] { return sum(kMax, kMax); }, kOverflow},
+                {"12 * max", [] { return product(12, kMax); }, kOverflow},
+                {"0.011 * abc", [] { return product(0.011, "abc"); }, kMismatch},
+                {"0.011 * empty", [] { return product(0.011, ""); }, kMismatch},
+                {"underflow", [] { return product(1e-300, 1e-300); }, std::nullopt},
+                {"inexact", [] { return quotient(1.0, 3.0); }, std::nullopt}};
     for (const auto& row : rows)
         EXPECT_EQ(raised(row.operation), row.error) << row.name;
     EXPECT_EQ(product(0.011, "640"), 0.011 * 640);
@@ -114,9 +146,17 @@ TEST(Arithmetic, FaultsAreRunTimeErrorsNeverInfinities) {
 TEST(FormatGeneral, HexadecimalTextGivesItsValueAnythingElseItself) {
     const struct {
         const char *text, *shown;
-    } rows[] = {{"&h0000001A", "26"}, {"&H1a", "26"},  {"&hFFFFFFFF", "4294967295"}, {"&h0", "0"},
-                {"&h", "&h"},         {"&hXYZ", "&hXYZ"}, {"&h12G", "&h12G"},
-                {"&h123456789", "&h123456789"}, {"h1A", "h1A"}, {"&x1A", "&x1A"}, {"", ""}};
+    } rows[] = {{"&h0000001A", "26"},
+                {"&H1a", "26"},
+                {"&hFFFFFFFF", "4294967295"},
+                {"&h0", "0"},
+                {"&h", "&h"},
+                {"&hXYZ", "&hXYZ"},
+                {"&h12G", "&h12G"},
+                {"&h123456789", "&h123456789"},
+                {"h1A", "h1A"},
+                {"&x1A", "&x1A"},
+                {"", ""}};
     for (const auto& row : rows)
         EXPECT_EQ(formatGeneral(row.text), row.shown) << row.text;
 }

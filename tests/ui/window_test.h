@@ -20,12 +20,17 @@ namespace orbel::testing {
 // makes a second press a double-click and routes each event to the widget
 // under the pointer.
 inline void mouse(QWidget* widget, bool twice, QPoint at = {}) {
-    const QPoint inWindow = widget->mapTo(widget->window(), at.isNull() ? widget->rect().center() : at);
+    const QPoint inWindow =
+        widget->mapTo(widget->window(), at.isNull() ? widget->rect().center() : at);
     twice ? QTest::mouseDClick(widget->window()->windowHandle(), Qt::LeftButton, {}, inWindow)
           : QTest::mouseClick(widget->window()->windowHandle(), Qt::LeftButton, {}, inWindow);
 }
-inline void click(QWidget* widget, QPoint at = {}) { mouse(widget, false, at); }
-inline void doubleClick(QWidget* widget, QPoint at = {}) { mouse(widget, true, at); }
+inline void click(QWidget* widget, QPoint at = {}) {
+    mouse(widget, false, at);
+}
+inline void doubleClick(QWidget* widget, QPoint at = {}) {
+    mouse(widget, true, at);
+}
 
 // A shown main window whose boxes answer at once.
 class WindowTest : public ::testing::Test {

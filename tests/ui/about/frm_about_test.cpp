@@ -9,6 +9,9 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <filesystem>
+#include <fstream>
+
 namespace orbel::testing {
 namespace {
 
@@ -82,19 +85,41 @@ TEST_F(AboutTest, KeysAndButtonsCloseItOrStartSystemInfo) {
     }
 }
 
-TEST_F(AboutTest, WithNoSystemInformationToolItSaysSoOnce) {
-    InMemoryRegistry registry;
+#ifndef _WIN32
+// The desktop's registry layer over a search path made here, the real
+// launcher and starter: a tool there starts, without one the one message.
+TEST_F(AboutTest, SystemInfoStartsTheDesktopsToolOrSaysItIsUnavailable) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "orbel-about";
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "hardinfo") << "#!/bin/sh\necho started > \"$0.marker\"\n";
+    std::filesystem::permissions(folder / "hardinfo", std::filesystem::perms::owner_all);
+    std::string searchPath;
     SystemProgramStarter starter;
-    SysInfoLauncher launcher(registry, starter, boxes);
-    window = std::make_unique<Form1>(boxes, [&launcher] { launcher.StartSysInfo(); });
+    window = std::make_unique<Form1>(boxes, [&] {
+        DesktopRegistry registry(searchPath);
+        SysInfoLauncher(registry, starter, boxes).StartSysInfo();
+    });
     window->show();
     QWidget* about = openAbout();
     ASSERT_NE(about, nullptr);
-    click(find("cmdSysInfo", about));
-    ASSERT_EQ(boxes.messages.size(), 1U);
-    EXPECT_EQ(boxes.messages[0].text, "System Information Is Unavailable At This Time");
-    EXPECT_TRUE(about->isVisible());
+    for (const std::string& path : {folder.string(), std::string()}) {
+        std::filesystem::remove(folder / "hardinfo.marker");
+        boxes.messages.clear();
+        searchPath = path;
+        click(find("cmdSysInfo", about));
+        for (int waited = 0;
+             !path.empty() && waited < 5000 && !std::filesystem::exists(folder / "hardinfo.marker");
+             waited += 20)
+            QTest::qWait(20);
+        EXPECT_EQ(std::filesystem::exists(folder / "hardinfo.marker"), !path.empty());
+        EXPECT_EQ(boxes.messages.size(), path.empty() ? 1U : 0U);
+        for (const auto& message : boxes.messages)
+            EXPECT_EQ(message.text, "System Information Is Unavailable At This Time");
+        EXPECT_TRUE(about->isVisible());
+    }
+    std::filesystem::remove_all(folder);
 }
+#endif
 
 // The About window stands on its own: the program ends when the last window
 // closes, not the main one.
