@@ -19,70 +19,37 @@ namespace {
 
 constexpr double kMax = std::numeric_limits<double>::max();
 constexpr double kInf = std::numeric_limits<double>::infinity();
-constexpr auto kMismatch = ErrorCode::TypeMismatch;
-constexpr auto kOverflow = ErrorCode::Overflow;
-constexpr auto kByZero = ErrorCode::DivisionByZero;
+constexpr std::optional<ErrorCode> kOk, kNaN = ErrorCode::TypeMismatch, kBig = ErrorCode::Overflow;
+constexpr std::optional<ErrorCode> kByZero = ErrorCode::DivisionByZero;
 
-TEST(Conversions, TextToNumberTakesPlainDecimalsWhateverTheLocale) {
-    const struct {
-        std::string text;
-        double value;
-        std::optional<ErrorCode> error = {};
-    } rows[] = {{"35", 35},
-                {"27.776", 27.776},
-                {"  5  ", 5},
-                {"\t5\t", 5},
-                {"+2.5", 2.5},
-                {"-10", -10},
-                {".5", 0.5},
-                {"5.", 5},
-                {"1.5e-3", 0.0015},
-                {"2E+2", 200},
-                {"007.25", 7.25},
-                {"1e-400", 0},
-                {"0.000001e-320", 0},
-                {"1.7976931348623157e308", kMax},
-                {"1e400", 0, kOverflow},
-                {"-1e400", 0, kOverflow},
-                {"1.8e308", 0, kOverflow},
-                {"1e99999999999999999999999", 0, kOverflow},
-                {std::string(1'000'000, '9'), 0, kOverflow}};
+// clang-format off
+TEST(Conversions, TextToNumberTakesPlainDecimalsOnly) {
+    const struct { std::string text; double value; std::optional<ErrorCode> error; } rows[] = {
+        {"35", 35, kOk}, {"27.776", 27.776, kOk}, {"  5  ", 5, kOk}, {"\t5\t", 5, kOk}, {"+2.5", 2.5, kOk},
+        {"-10", -10, kOk}, {".5", 0.5, kOk}, {"5.", 5, kOk}, {"1.5e-3", 0.0015, kOk}, {"2E+2", 200, kOk},
+        {"007.25", 7.25, kOk}, {"1e-400", 0, kOk}, {"0.000001e-320", 0, kOk},
+        {"1.7976931348623157e308", kMax, kOk}, {"1e400", 0, kBig}, {"-1e400", 0, kBig}, {"1.8e308", 0, kBig},
+        {"05e400", 0, kBig}, {"00.5e400", 0, kBig}, {"1e99999999999999999999999", 0, kBig},
+        {std::string(1'000'000, '9'), 0, kBig}, {"", 0, kNaN}, {" ", 0, kNaN}, {"inf", 0, kNaN},
+        {"nan", 0, kNaN}, {"0x10", 0, kNaN}, {"1,5", 0, kNaN}, {"5m", 0, kNaN}, {"5 5", 0, kNaN},
+        {".", 0, kNaN}, {"+", 0, kNaN}, {"-", 0, kNaN}, {"e5", 0, kNaN}, {"5e", 0, kNaN}, {"5e+", 0, kNaN},
+        {"1.2.3", 0, kNaN}, {"--5", 0, kNaN}, {"+-5", 0, kNaN}, {"5-", 0, kNaN}, {"1e5.5", 0, kNaN},
+        {"１", 0, kNaN}, {"−5", 0, kNaN}, {"5\n", 0, kNaN}, {"\n5", 0, kNaN}, {"1_0", 0, kNaN},
+        {"5 .0", 0, kNaN}, {"5. 0", 0, kNaN}};
     for (const auto& row : rows) {
         double value = -1;
-        EXPECT_EQ(raised([&] { value = textToNumber(row.text); }), row.error) << row.text;
-        if (!row.error) {
-            EXPECT_EQ(value, row.value) << row.text;
-        }
+        EXPECT_EQ(raised([&] { value = textToNumber(row.text); }), row.error) << '"' << row.text << '"';
+        EXPECT_EQ(value, row.error ? -1 : row.value) << row.text;
     }
-    for (const char* text : {"",   " ",     "\t", "inf", "nan", "0x10", "1,5",   "5m",   "5 5",
-                             ".",  "+",     "-",  "e5",  "5e",  "5e+",  "1.2.3", "--5",  "+-5",
-                             "5-", "1e5.5", "１", "−5",  "5\n", "\n5",  "1_0",   "5 .0", "5. 0"})
-        EXPECT_EQ(raised([&] { textToNumber(text); }), kMismatch) << '"' << text << '"';
 }
 
 TEST(Conversions, NumberToTextShowsFifteenDigitsAndReadsBack) {
-    const struct {
-        double value;
-        const char* text;
-    } rows[] = {
-        {8.192, "8.192"},
-        {16, "16"},
-        {43.28635593016068, "43.2863559301607"},
-        {12 * 0.1, "1.2"},
-        {0.011 * 640, "7.04"},
-        {-7.936, "-7.936"},
-        {-0.0, "0"},
-        {0.5, "0.5"},
-        {0.0001, "0.0001"},
-        {999999999999999.0, "999999999999999"},
-        {999999999999999.9, "1E+15"},
-        {1.5e-7, "1.5E-07"},
-        {0.00001, "1E-05"},
-        {1e300, "1E+300"},
-        {-2.5e-10, "-2.5E-10"},
-        {0.99999999999999999, "1"},
-        {kMax, "1.79769313486231E+308"},
-        {-kMax, "-1.79769313486231E+308"},
+    const struct { double value; const char* text; } rows[] = {
+        {8.192, "8.192"}, {16, "16"}, {43.28635593016068, "43.2863559301607"}, {12 * 0.1, "1.2"},
+        {0.011 * 640, "7.04"}, {-7.936, "-7.936"}, {-0.0, "0"}, {0.5, "0.5"}, {0.0001, "0.0001"},
+        {999999999999999.0, "999999999999999"}, {999999999999999.9, "1E+15"}, {1.5e-7, "1.5E-07"},
+        {0.00001, "1E-05"}, {1e300, "1E+300"}, {-2.5e-10, "-2.5E-10"}, {0.99999999999999999, "1"},
+        {kMax, "1.79769313486231E+308"}, {-kMax, "-1.79769313486231E+308"},
         {1.797693134862315e308, "1.79769313486231E+308"}, // the first value cut, not rounded up
         {1.7976931348623147e308, "1.79769313486231E+308"},
         {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"}};
@@ -91,75 +58,42 @@ TEST(Conversions, NumberToTextShowsFifteenDigitsAndReadsBack) {
         EXPECT_EQ(numberToText(textToNumber(row.text)), row.text) << "reads back";
     }
     for (double value : {kInf, -kInf, std::numeric_limits<double>::quiet_NaN()})
-        EXPECT_EQ(raised([&] { numberToText(value); }), kOverflow);
+        EXPECT_EQ(raised([&] { numberToText(value); }), kBig);
 }
 
 TEST(Rounding, ThreePlacesTiesToEvenAndNothingTurnsInfinite) {
-    const struct {
-        double value;
-        const char* text;
-    } rows[] = {{0.0625, "0.062"},
-                {0.1875, "0.188"},
-                {0.0005, "0"},
-                {0.0015, "0.002"},
-                {0.00050000000000000012, "0.001"},
-                {-0.0625, "-0.062"},
-                {-0.0004, "0"},
-                {7.9360000000000008, "7.936"},
-                {2.9996, "3"},
-                {4503599627370497.0, "4.5035996273705E+15"},
-                {1e300, "1E+300"},
-                {kMax, "1.79769313486231E+308"},
-                {-kMax, "-1.79769313486231E+308"}};
+    const struct { double value; const char* text; } rows[] = {
+        {0.0625, "0.062"}, {0.1875, "0.188"}, {0.0005, "0"}, {0.0015, "0.002"}, {0.00050000000000000012, "0.001"},
+        {-0.0625, "-0.062"}, {-0.0004, "0"}, {7.9360000000000008, "7.936"}, {2.9996, "3"}, {1e300, "1E+300"},
+        {4503599627370497.0, "4.5035996273705E+15"}, {kMax, "1.79769313486231E+308"}};
     for (const auto& row : rows)
         EXPECT_EQ(numberToText(roundToPlaces(row.value, 3)), row.text) << row.value;
-    EXPECT_EQ(roundToPlaces(5e15, 3), 5e15);
-    EXPECT_EQ(roundToPlaces(2.5, 0), 2.0);
-    EXPECT_EQ(roundToPlaces(0.25, 1), 0.2);
+    EXPECT_EQ(roundToPlaces(2.5, 0) + roundToPlaces(0.25, 1) + roundToPlaces(5e15, 3), 5e15 + 2.2);
 }
 
 TEST(Arithmetic, FaultsAreRunTimeErrorsNeverInfinities) {
-    const struct {
-        const char* name;
-        double (*operation)();
-        std::optional<ErrorCode> error;
-    } rows[] = {{"1 / 0", [] { return quotient(1.0, 0.0); }, kByZero},
-                {"0 / 0", [] { return quotient(0.0, 0.0); }, kByZero},
-                {"1 / -0", [] { return quotient(1.0, -0.0); }, kByZero},
-                {"180 / 0", [] { return quotient(180, 0.0); }, kByZero},
-                {"max * 2", [] { return product(kMax, 2.0); }, kOverflow},
-                {"max / 0.5", [] { return quotient(kMax, 0.5); }, kOverflow},
-                {"max + max", [] { return sum(kMax, kMax); }, kOverflow},
-                {"12 * max", [] { return product(12, kMax); }, kOverflow},
-                {"0.011 * abc", [] { return product(0.011, "abc"); }, kMismatch},
-                {"0.011 * empty", [] { return product(0.011, ""); }, kMismatch},
-                {"underflow", [] { return product(1e-300, 1e-300); }, std::nullopt},
-                {"inexact", [] { return quotient(1.0, 3.0); }, std::nullopt}};
+    const struct { const char* name; double (*operation)(); std::optional<ErrorCode> error; } rows[] = {
+        {"1 / 0", [] { return quotient(1.0, 0.0); }, kByZero}, {"0 / 0", [] { return quotient(0.0, 0.0); }, kByZero},
+        {"1 / -0", [] { return quotient(1.0, -0.0); }, kByZero}, {"180 / 0", [] { return quotient(180, 0.0); }, kByZero},
+        {"max * 2", [] { return product(kMax, 2.0); }, kBig}, {"max / 0.5", [] { return quotient(kMax, 0.5); }, kBig},
+        {"max + max", [] { return sum(kMax, kMax); }, kBig}, {"12 * max", [] { return product(12, kMax); }, kBig},
+        {"0.011 * abc", [] { return product(0.011, "abc"); }, kNaN}, {"0.011 * ''", [] { return product(0.011, ""); }, kNaN},
+        {"underflow", [] { return product(1e-300, 1e-300); }, kOk}, {"inexact", [] { return quotient(1.0, 3.0); }, kOk}};
     for (const auto& row : rows)
         EXPECT_EQ(raised(row.operation), row.error) << row.name;
-    EXPECT_EQ(product(0.011, "640"), 0.011 * 640);
-    EXPECT_EQ(quotient(180, 4.0), 45.0);
-    EXPECT_EQ(product(12, 0.5), 6.0);
+    EXPECT_EQ(product(0.011, "640") + quotient(180, 4.0) + product(12, 0.5), 0.011 * 640 + 51);
     EXPECT_EQ(numberToText(arctangent(1.0) * 4), "3.14159265358979");
 }
 
 TEST(FormatGeneral, HexadecimalTextGivesItsValueAnythingElseItself) {
-    const struct {
-        const char *text, *shown;
-    } rows[] = {{"&h0000001A", "26"},
-                {"&H1a", "26"},
-                {"&hFFFFFFFF", "4294967295"},
-                {"&h0", "0"},
-                {"&h", "&h"},
-                {"&hXYZ", "&hXYZ"},
-                {"&h12G", "&h12G"},
-                {"&h123456789", "&h123456789"},
-                {"h1A", "h1A"},
-                {"&x1A", "&x1A"},
-                {"", ""}};
-    for (const auto& row : rows)
-        EXPECT_EQ(formatGeneral(row.text), row.shown) << row.text;
+    const std::pair<const char*, const char*> rows[] = {
+        {"&h0000001A", "26"}, {"&H1a", "26"}, {"&hFFFFFFFF", "4294967295"}, {"&h0", "0"}, {"&h", "&h"},
+        {"&hXYZ", "&hXYZ"}, {"&h12G", "&h12G"}, {"&h123456789", "&h123456789"}, {"h1A", "h1A"},
+        {"&x1A", "&x1A"}, {"", ""}};
+    for (auto [text, shown] : rows)
+        EXPECT_EQ(formatGeneral(text), shown) << text;
 }
+// clang-format on
 
 namespace fs = std::filesystem;
 
@@ -168,20 +102,13 @@ fs::path toolIn(const fs::path& folder) {
     fs::create_directories(folder);
 #ifdef _WIN32
     const std::string built = MARKER_WRITER; // Wine shows the Linux root as Z:
-    const fs::path tool = folder / "tool.exe";
-    fs::copy_file(built.front() == '/' ? "Z:" + built : built, tool);
+    fs::copy_file(built.front() == '/' ? "Z:" + built : built, folder / "tool.exe");
+    return folder / "tool.exe";
 #else
-    const fs::path tool = folder / "tool";
-    std::ofstream(tool) << "#!/bin/sh\necho started > \"$(dirname \"$0\")/marker\"\n";
-    fs::permissions(tool, fs::perms::owner_all, fs::perm_options::add);
+    std::ofstream(folder / "tool") << "#!/bin/sh\necho started > \"$(dirname \"$0\")/marker\"\n";
+    fs::permissions(folder / "tool", fs::perms::owner_all);
+    return folder / "tool";
 #endif
-    return tool;
-}
-
-bool appears(const fs::path& file) {
-    for (int tries = 0; tries < 3000 && !fs::exists(file); ++tries)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    return fs::exists(file);
 }
 
 TEST(ProgramStarter, StartsTheFileAtThePathNeverAShellCommand) {
@@ -190,9 +117,10 @@ TEST(ProgramStarter, StartsTheFileAtThePathNeverAShellCommand) {
     fs::create_directories(root);
     std::ofstream(root / "plain") << "x";
     for (const char* name : {"plain folder", "a b; touch pwned & 'q'"}) {
-        const fs::path tool = toolIn(root / name);
-        EXPECT_EQ(raised([&] { SystemProgramStarter().start(tool.string()); }), std::nullopt);
-        EXPECT_TRUE(appears(root / name / "marker")) << name;
+        SystemProgramStarter().start(toolIn(root / name).string());
+        for (int tries = 0; tries < 3000 && !fs::exists(root / name / "marker"); ++tries)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        EXPECT_TRUE(fs::exists(root / name / "marker")) << name;
     }
     EXPECT_FALSE(fs::exists(root / "pwned"));
     for (const fs::path& bad : {root / "missing", root, root / "plain", fs::path()}) {

@@ -28,6 +28,10 @@ inline void mouse(QWidget* widget, bool twice, QPoint at = {}) {
 inline void click(QWidget* widget, QPoint at = {}) {
     mouse(widget, false, at);
 }
+// The far corner of a control's box, away from its text and its round button.
+inline QPoint corner(QWidget* widget) {
+    return widget->rect().bottomRight() - QPoint(2, 2);
+}
 inline void doubleClick(QWidget* widget, QPoint at = {}) {
     mouse(widget, true, at);
 }
@@ -68,7 +72,7 @@ protected:
     void select(const char* control) {
         if (!option(control)->isVisibleTo(window.get()))
             turnPage();
-        click(option(control));
+        click(option(control), corner(option(control)));
     }
     static QList<QWidget*> aboutWindows() {
         QList<QWidget*> found;
