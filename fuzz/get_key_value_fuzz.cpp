@@ -4,8 +4,9 @@
 // 8 text in KeyVal before), then the value's bytes. It stays inside its
 // buffer (AddressSanitizer watches), closes every key it opens, and answers:
 // missing or too large is false with empty text, no bytes a run-time error,
-// a string its bytes less the closing NUL, a number its decimal digits, any
-// other type the text as it was.
+// a string its bytes less the closing NUL, a number of up to four bytes its
+// decimal value, any other type the text as it was; StartSysInfo then ends
+// in the one message.
 #include "fuzz_check.h"
 #include "runtime/program_starter.h"
 #include "support/fakes.h"
@@ -29,7 +30,7 @@ public:
     int open = 0;
 };
 
-// Whatever the value names, nothing starts: the launcher ends in its message.
+// Whatever the value names, nothing starts.
 class NoStarter : public orbel::ProgramStarter {
     void start(const std::string&) override {
         throw orbel::RunTimeError(orbel::ErrorCode::FileNotFound);
@@ -45,41 +46,39 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::memcpy(&type, data, sizeof type);
     const std::uint8_t ask = data[4];
     const std::string bytes(reinterpret_cast<const char*>(data + 5), size - 5);
+    const std::string key = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
     Counting registry;
-    registry.setValue(orbel::Registry::kLocalMachine, R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)",
-                      "PATH", type, {bytes.begin(), bytes.end()});
+    registry.setValue(orbel::Registry::kLocalMachine, key, "PATH", type,
+                      {bytes.begin(), bytes.end()});
     NoStarter starter;
     orbel::testing::FakeBoxes boxes;
     orbel::SysInfoLauncher launcher(registry, starter, boxes);
     const std::string before = (ask & 8) ? "before" : "";
     std::string text = before;
-    const std::string key = (ask & 4)   ? R"(SOFTWARE\Missing)"
-                            : (ask & 1) ? R"(software\microsoft\shared tools\msinfo)"
-                                        : R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
-    const bool missing = (ask & 6) != 0;
-    const bool tooLarge = bytes.size() > 1024 || (bytes.size() == 1024 && bytes.back() != '\0');
     bool found = false;
     const auto error = orbel::testing::raised([&] {
-        found = launcher.GetKeyValue(orbel::Registry::kLocalMachine, key,
+        found = launcher.GetKeyValue(orbel::Registry::kLocalMachine,
+                                     (ask & 4)   ? "SOFTWARE"
+                                     : (ask & 1) ? "software\\microsoft\\shared tools\\msinfo"
+                                                 : key,
                                      (ask & 2)   ? "OTHER"
                                      : (ask & 1) ? "path"
                                                  : "PATH",
                                      text);
     });
+    std::uint32_t number = 0;
+    std::memcpy(&number, bytes.data(), std::min<std::size_t>(bytes.size(), 4));
     FUZZ_CHECK(registry.open == 0);
-    if (missing || tooLarge) {
+    if ((ask & 6) || bytes.size() > 1024 || (bytes.size() == 1024 && bytes.back() != '\0'))
         FUZZ_CHECK(!error && !found && text.empty());
-    } else if (bytes.empty()) {
+    else if (bytes.empty())
         FUZZ_CHECK(error == orbel::ErrorCode::InvalidCall);
-    } else if (type == orbel::Registry::kString) {
-        FUZZ_CHECK(found &&
-                   text == (bytes.back() == '\0' ? bytes.substr(0, bytes.size() - 1) : bytes));
-    } else if (type == orbel::Registry::kNumber && bytes.size() <= 4 && before.empty()) {
-        FUZZ_CHECK(found && !text.empty() &&
-                   text.find_first_not_of("0123456789") == std::string::npos);
-    } else if (type != orbel::Registry::kNumber) {
+    else if (type == orbel::Registry::kString)
+        FUZZ_CHECK(found && text == bytes.substr(0, bytes.size() - (bytes.back() == '\0' ? 1 : 0)));
+    else if (type == orbel::Registry::kNumber && bytes.size() <= 4 && before.empty())
+        FUZZ_CHECK(found && text == std::to_string(number));
+    else if (type != orbel::Registry::kNumber)
         FUZZ_CHECK(found && text == before);
-    }
     launcher.StartSysInfo();
     FUZZ_CHECK(boxes.messages.size() == 1 && registry.open == 0);
     return 0;

@@ -117,42 +117,6 @@ TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
     fs::remove_all(root);
 }
 
-TEST(SysInfoLauncher, GetKeyValueReadsEveryShapeWithinItsBuffer) {
-    const std::string x1023(1023, 'x');
-    // clang-format off
-    const struct { const char* name; Value value; bool found; std::string text; bool invalidCall; } rows[] = {
-        {"string with its NUL",  sz("C:\\Tools\\msinfo32.exe"),                   true,  "C:\\Tools\\msinfo32.exe", false},
-        {"string without a NUL", sz("abc", false),                                true,  "abc",       false},
-        {"empty string",         sz(""),                                          true,  "",          false},
-        {"expandable string",    {Registry::kExpandString, sz("%windir%").bytes}, true,  "",          false},
-        {"exactly 1024 bytes",   sz(x1023),                                       true,  x1023,       false},
-        {"1024 bytes, no NUL",   sz(x1023 + "y", false),                          false, "",          false},
-        {"1025 bytes",           sz(x1023 + "y"),                                 false, "",          false},
-        {"zero bytes",           {Registry::kString, {}},                         false, "",          true},
-        {"number",               {Registry::kNumber, {0x1A, 0, 0, 0}},            true,  "26",        false},
-        {"number, every byte",   {Registry::kNumber, {0x78, 0x56, 0x34, 0x12}},   true,  "305419896", false},
-        {"binary",               {3, {'a', 'b', 0}},                              true,  "",          false},
-        {"no such value",        {0, {}},                                         false, "",          false}};
-    // clang-format on
-    for (const auto& row : rows) {
-        for (const auto& layer : layersHolding(row.value, {0, {}})) {
-            Recording starter;
-            FakeBoxes boxes;
-            std::string text;
-            bool found = false;
-            const auto error = raised([&] {
-                found = SysInfoLauncher(*layer, starter, boxes)
-                            .GetKeyValue(Registry::kLocalMachine,
-                                         "software\\microsoft\\shared tools\\msinfo", "path", text);
-            });
-            EXPECT_EQ(error, row.invalidCall ? std::optional(ErrorCode::InvalidCall) : std::nullopt)
-                << row.name;
-            EXPECT_EQ(found, row.found) << row.name;
-            EXPECT_EQ(text, row.text) << row.name;
-        }
-    }
-}
-
 #ifndef _WIN32
 // The desktop's own layer: the first system-information tool along the search
 // path, tool by tool; folders, files that cannot run and relative entries are
