@@ -21,10 +21,6 @@
 namespace orbel {
 namespace {
 
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 constexpr std::array kLensFields = {Field::Wdth, Field::Dist, Field::Fmm, Field::Sensor,
                                     Field::FOV};
 
@@ -49,12 +45,6 @@ const ControlRow* findRow(std::string_view name) {
     const auto found = std::find_if(rows.begin(), rows.end(),
                                     [&](const ControlRow& row) { return row.name == name; });
     return found == rows.end() ? nullptr : &*found;
-}
-
-QFont formFont(int pixels) {
-    QFont font(toQString(kFormFontFamily));
-    font.setPixelSize(pixels);
-    return font;
 }
 
 } // namespace
@@ -283,7 +273,7 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 void Form1::build() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(toQString(kFormCaption));
-    setFont(formFont(kFormFontPixels));
+    setFont(formFont());
     resize(toPixels(kFormWidthTwips), toPixels(kFormHeightTwips));
 
     for (const ControlRow& row : form1Controls()) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/window_look.h"
+
 #include <span>
 #include <string_view>
 
@@ -29,20 +31,10 @@ struct ControlRow {
     std::string_view labelFor; // a label's field, whose accessible name it gives
 };
 
-inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kFormWidthTwips = 6300;
 inline constexpr int kFormHeightTwips = 4860;
 inline constexpr std::string_view kFormCaption = "Orbel Lens Calculator";
-
-// The window's font, in logical pixels so that captions fit their boxes on a
-// screen of any density: 11 px is the classic 8.25-point dialog font at 96 dpi.
-inline constexpr std::string_view kFormFontFamily = "Liberation Sans Narrow";
-inline constexpr int kFormFontPixels = 11;
 inline constexpr int kLargerFontPixels = 13;
-
-constexpr int toPixels(int twips) {
-    return twips / kTwipsPerPixel;
-}
 
 std::span<const ControlRow> form1Controls();
 
