@@ -311,7 +311,8 @@ void Form1::build() {
             if (const Preset* preset = findPreset(row.name)) {
                 button->setText(toQString(preset->caption));
                 button->setToolTip(toQString(preset->tooltip));
-                button->setChecked(preset->selectedAtStart);
+                // At start the shown page has its first choice selected.
+                button->setChecked(preset->firstChoice && container->isVisibleTo(this));
             }
             widget = button;
             break;
