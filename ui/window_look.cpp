@@ -9,7 +9,7 @@ QFont formFont(int pixels) {
 }
 
 QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromUtf8(text);
 }
 
 } // namespace orbel
