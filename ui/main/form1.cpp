@@ -283,7 +283,8 @@ void Form1::build() {
     }
 
     for (const FieldRow& row : kFields)
-        fields_[static_cast<std::size_t>(row.field)] = static_cast<TextBox*>(made.at(row.control));
+        textBoxes_[static_cast<std::size_t>(row.field)] =
+            static_cast<TextBox*>(made.at(row.control));
     for (const Preset& preset : presets())
         cameras_.push_back(static_cast<OptionButton*>(made.at(preset.control)));
     for (std::size_t i = 0; i < kUnits.size(); ++i)

@@ -91,7 +91,7 @@ private:
     QWidget* createControl(const ControlRow& row, QWidget* container);
     bool isTabStop(QWidget* widget) const;
 
-    TextBox* field(Field which) const { return fields_[static_cast<std::size_t>(which)]; }
+    TextBox* field(Field which) const { return textBoxes_[static_cast<std::size_t>(which)]; }
     Frame* page(Page which) const { return pages_[static_cast<std::size_t>(which)]; }
     OptionButton* camera(const Preset& preset) const {
         return cameras_[static_cast<std::size_t>(&preset - presets().data())];
@@ -107,7 +107,7 @@ protected:
 
 private:
     // The controls the handlers work on, found once when the window is built.
-    std::array<TextBox*, kFields.size()> fields_{};
+    std::array<TextBox*, kFields.size()> textBoxes_{};
     std::array<Frame*, 2> pages_{};
     std::vector<OptionButton*> cameras_; // in the catalogue's order
     std::array<OptionButton*, kUnits.size()> units_{};
