@@ -16,12 +16,14 @@ constexpr const ControlRow& rowOf(std::span<const ControlRow> rows, std::string_
     throw "no such control";
 }
 
-// The record's defaults are the window's start state, and a field is known
-// by the caption of the label beside it.
+// The record's defaults are the window's start state, each field is a text
+// box here, and it is known by the caption of the label beside it.
 constexpr bool agreesWithTheCore(std::span<const ControlRow> rows) {
     bool agrees = LensFields{}.sensor == rowOf(rows, "Sensor").caption;
     for (const UnitRow& unit : kUnits)
         agrees &= UnitFlags{}.*unit.flag == (rowOf(rows, unit.control).state == S::Selected);
+    for (const FieldRow& field : kFields)
+        agrees &= rowOf(rows, field.control).kind == K::TextBox;
     for (const ControlRow& row : rows)
         if (!row.labelFor.empty())
             for (const FieldRow& field : kFields)
