@@ -11,13 +11,13 @@ namespace {
 std::string cannotCalculate(Field target) {
     if (target == Field::FOV)
         return "Cannot calculate the field of view: ";
-    return "Cannot calculate " + std::string(fieldCaption(target)) + ": ";
+    return "Cannot calculate " + std::string(fieldRow(target).caption) + ": ";
 }
 
 std::string subject(Field field) {
     if (field == Field::Sensor)
         return "the sensor width of the selected camera";
-    return std::string(fieldCaption(field));
+    return std::string(fieldRow(field).caption);
 }
 
 bool onlyBlanks(std::string_view text) {
@@ -39,22 +39,6 @@ bool hasDecimalComma(std::string_view text) {
 }
 
 } // namespace
-
-std::string_view fieldCaption(Field field) {
-    switch (field) {
-    case Field::Wdth:
-        return "Object Width";
-    case Field::Dist:
-        return "Object Distance";
-    case Field::Fmm:
-        return "Lens f";
-    case Field::Sensor:
-        return "Sensor Width";
-    case Field::FOV:
-        break;
-    }
-    return "FOV";
-}
 
 std::string failureText(const LensFailure& failure, const LensFields& fields) {
     if (!failure.cause) {

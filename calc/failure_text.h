@@ -7,9 +7,6 @@
 
 namespace orbel {
 
-// The caption a user knows a field by ("Object Width", "Lens f").
-std::string_view fieldCaption(Field field);
-
 // Says in plain words why Calculate stopped, for the one message the window
 // shows. `fields` is the record as the failing step left it.
 std::string failureText(const LensFailure& failure, const LensFields& fields);

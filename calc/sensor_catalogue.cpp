@@ -20,7 +20,7 @@ constexpr CustomEntry kGiga  {"Hor. Res X .008mm",  "640",  0.008,  "Giga "};
 constexpr CustomEntry kTera  {"Hor. Res X .014mm",  "640",  0.014,  "Tera/Deca"};
 
 constexpr std::array<Preset, 15> kPresets = {{
-    // control     page          caption                                  tooltip             width   custom  selected
+    // control     page          caption                                  tooltip             width   custom  first choice
     {"Option9",  Page::Frame2, "Brava - 2560x1920",                    "28.16mm",          28.16,  nullptr, false},
     {"Option13", Page::Frame2, "Brava - 1920x1080",                    "21.12mm",          21.12,  nullptr, false},
     {"Option14", Page::Frame2, "Brava - 1280x960",                     "14.08mm",          14.08,  nullptr, false},
@@ -32,7 +32,7 @@ constexpr std::array<Preset, 15> kPresets = {{
 
     {"Option1",  Page::Frame3, " Hexa /Pask 1280x1024",                "15.36mm",          15.36,  nullptr, false},
     {"Option2",  Page::Frame3, "Hexa /Pask 640x480",                   "7.68mm",           7.68,   nullptr, false},
-    {"Option6",  Page::Frame3, "Quarrow Kilo",                         "8.192mm",          8.192,  nullptr, false},
+    {"Option6",  Page::Frame3, "Quarrow Kilo",                         "8.192mm",          8.192,  nullptr, true},
     {"Option5",  Page::Frame3, "Sorel Mini && Tauk",                   "4.8mm",            4.8,    nullptr, false},
     {"Option3",  Page::Frame3, "Quarrow Nano",                         "4.7mm, 7.4um",     4.736,  &kNano,  false},
     {"Option16", Page::Frame3, "Quarrow Giga",                         "13.56mm, 8um",     13.568, &kGiga,  false},
@@ -54,7 +54,9 @@ const Preset* findPreset(std::string_view control) {
 }
 
 const Preset& defaultPreset(Page page) {
-    return *findPreset(page == Page::Frame2 ? "Option7" : "Option6");
+    return *std::find_if(kPresets.begin(), kPresets.end(), [&](const Preset& preset) {
+        return preset.page == page && preset.firstChoice;
+    });
 }
 
 std::string sensorText(const Preset& preset) {

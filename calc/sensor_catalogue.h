@@ -20,7 +20,7 @@ struct Preset {
     std::string_view tooltip;
     double sensorWidth;        // millimetres
     const CustomEntry* custom; // the custom-resolution entry, if it has one
-    bool selectedAtStart;
+    bool firstChoice; // selected when its page is turned to, and at start on the shown page
 };
 
 // The fifteen presets, page by page, top to bottom.
@@ -29,7 +29,7 @@ std::span<const Preset> presets();
 // The preset with this control name, or nullptr.
 const Preset* findPreset(std::string_view control);
 
-// The preset a page turn selects on the page it shows.
+// The preset a page turn selects on the page it shows: its first choice.
 const Preset& defaultPreset(Page page);
 
 // The text a selection writes into Sensor ("27.776", "4.8").

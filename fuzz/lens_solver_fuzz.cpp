@@ -8,29 +8,27 @@
 #include "fuzz_check.h"
 #include "runtime/conversions.h"
 
-#include <array>
 #include <cstdint>
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using orbel::Field;
-    constexpr std::array kFields = {Field::Wdth, Field::Dist, Field::Fmm, Field::Sensor,
-                                    Field::FOV};
+    using orbel::kFields;
     if (size < 1)
         return 0;
     orbel::LensFields fields;
     fields.units = {(data[0] & 1) != 0, (data[0] & 2) != 0, (data[0] & 4) != 0};
     std::string rest(reinterpret_cast<const char*>(data + 1), size - 1);
-    for (Field field : kFields) {
+    for (const orbel::FieldRow& row : kFields) {
         const auto bar = rest.find('|');
-        fields.text(field) = rest.substr(0, bar);
+        fields.*row.text = rest.substr(0, bar);
         rest = bar == std::string::npos ? std::string() : rest.substr(bar + 1);
     }
     const orbel::LensFields before = fields;
     const orbel::LensOutcome outcome = orbel::calculate(fields);
 
-    for (Field field : kFields) {
-        const std::string& text = fields.text(field);
+    for (const auto& [field, control, caption, member] : kFields) {
+        const std::string& text = fields.*member;
         if (!outcome.written.contains(field)) {
             FUZZ_CHECK(text == before.text(field));
             continue;

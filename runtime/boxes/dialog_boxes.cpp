@@ -8,13 +8,9 @@
 namespace orbel {
 namespace {
 
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // A carriage return starts a new line, with or without a line feed after it.
 QString asLines(std::string_view prompt) {
-    QString text = toQString(prompt);
+    QString text = QString::fromUtf8(prompt);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
@@ -62,7 +58,7 @@ QWidget* DialogBoxes::owner() const {
 
 QString DialogBoxes::titleOrProgram(std::string_view title) const {
     if (!title.empty())
-        return toQString(title);
+        return QString::fromUtf8(title);
     return programTitle_.isEmpty() ? QApplication::applicationName() : programTitle_;
 }
 
@@ -71,7 +67,7 @@ std::string DialogBoxes::inputBox(std::string_view prompt, std::string_view titl
     QInputDialog dialog(owner());
     dialog.setWindowTitle(titleOrProgram(title));
     dialog.setLabelText(asLines(prompt));
-    dialog.setTextValue(toQString(defaultText));
+    dialog.setTextValue(QString::fromUtf8(defaultText));
     dialog.setInputMode(QInputDialog::TextInput);
     if (dialog.exec() != QDialog::Accepted)
         return {};
@@ -79,8 +75,8 @@ std::string DialogBoxes::inputBox(std::string_view prompt, std::string_view titl
 }
 
 void DialogBoxes::messageBox(std::string_view message, std::string_view title) {
-    QMessageBox box(QMessageBox::NoIcon, titleOrProgram(title), toQString(message), QMessageBox::Ok,
-                    owner());
+    QMessageBox box(QMessageBox::NoIcon, titleOrProgram(title), QString::fromUtf8(message),
+                    QMessageBox::Ok, owner());
     box.exec();
 }
 

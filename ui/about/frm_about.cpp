@@ -2,7 +2,7 @@
 
 #include "about_layout.h"
 #include "runtime/version.h"
-#include "ui/main/form1_layout.h"
+#include "ui/window_look.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -15,10 +15,6 @@
 
 namespace orbel {
 namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 template <typename T> T* child(const QWidget* window, const char* name) {
     return window->findChild<T*>(QString::fromLatin1(name));
@@ -63,9 +59,7 @@ void frmAbout::cmdSysInfo_Click() {
 void frmAbout::build() {
     setObjectName(QStringLiteral("frmAbout"));
     setModal(false);
-    QFont font(toQString(kFormFontFamily));
-    font.setPixelSize(kFormFontPixels);
-    setFont(font);
+    setFont(formFont());
     setFixedSize(toPixels(kAboutWidthTwips), toPixels(kAboutHeightTwips));
 
     for (const AboutControl& row : kAboutControls) {

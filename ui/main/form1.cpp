@@ -4,9 +4,9 @@
 #include "calc/failure_text.h"
 #include "calc/lens_solver.h"
 #include "controls.h"
-#include "form1_layout.h"
 #include "runtime/boxes.h"
 #include "ui/about/frm_about.h"
+#include "ui/window_look.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,57 +14,16 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <array>
 #include <limits>
-#include <vector>
+#include <map>
 
 namespace orbel {
-namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-constexpr std::array kLensFields = {Field::Wdth, Field::Dist, Field::Fmm, Field::Sensor,
-                                    Field::FOV};
-
-const char* fieldName(Field which) {
-    switch (which) {
-    case Field::Wdth:
-        return "Wdth";
-    case Field::Dist:
-        return "Dist";
-    case Field::Fmm:
-        return "Fmm";
-    case Field::Sensor:
-        return "Sensor";
-    case Field::FOV:
-        break;
-    }
-    return "FOV";
-}
-
-const ControlRow* findRow(std::string_view name) {
-    const auto rows = form1Controls();
-    const auto found = std::find_if(rows.begin(), rows.end(),
-                                    [&](const ControlRow& row) { return row.name == name; });
-    return found == rows.end() ? nullptr : &*found;
-}
-
-QFont formFont(int pixels) {
-    QFont font(toQString(kFormFontFamily));
-    font.setPixelSize(pixels);
-    return font;
-}
-
-} // namespace
 
 Form1::Form1(Boxes& boxes, std::function<void()> startSysInfo, QWidget* parent)
     : QWidget(parent)
     , boxes_(boxes)
     , startSysInfo_(std::move(startSysInfo)) {
     build();
-    wireEvents();
 }
 
 Form1::~Form1() = default;
@@ -74,21 +33,21 @@ Form1::~Form1() = default;
 void Form1::Command1_Click() {
     LensFields record = fields();
     const LensOutcome outcome = calculate(record);
-    for (Field which : kLensFields)
-        if (outcome.written.contains(which))
-            field(which)->setProgramText(toQString(record.text(which)));
+    for (const FieldRow& row : kFields)
+        if (outcome.written.contains(row.field))
+            field(row.field)->setProgramText(toQString(record.*row.text));
     if (outcome.failure)
         boxes_.messageBox(failureText(*outcome.failure, record));
 }
 
 void Form1::Option10_Click() {
-    chooseUnits(" Ft");
+    chooseUnits("Option10");
 }
 void Form1::Option11_Click() {
-    chooseUnits(" in.");
+    chooseUnits("Option11");
 }
 void Form1::Option12_Click() {
-    chooseUnits(" M");
+    chooseUnits("Option12");
 }
 
 void Form1::Wdth_DblClick() {
@@ -199,14 +158,16 @@ void Form1::enterCustomResolution(std::string_view control) {
     if (!result)
         return; // cancelled or not a number: nothing changes
     field(Field::Sensor)->setProgramText(toQString(result->sensor));
-    OptionButton* button = option(control);
+    OptionButton* button = camera(*findPreset(control));
     button->setText(toQString(result->caption));
     button->setToolTip(toQString(result->tooltip));
 }
 
-void Form1::chooseUnits(const char* unitLabel) {
-    label("Label3")->setText(QString::fromLatin1(unitLabel));
-    label("Label4")->setText(QString::fromLatin1(unitLabel));
+void Form1::chooseUnits(std::string_view control) {
+    const auto unit = std::find_if(kUnits.begin(), kUnits.end(),
+                                   [&](const UnitRow& row) { return row.control == control; });
+    for (QLabel* label : unitLabels_)
+        label->setText(toQString(unit->label));
     field(Field::Wdth)->clear();
     field(Field::Dist)->clear();
 }
@@ -221,16 +182,15 @@ void Form1::turnPage(Page from, Page to) {
         button->setAutoExclusive(true);
     }
     // Checking it runs its click, which writes the default camera's width.
-    option(defaultPreset(to).control)->setChecked(true);
+    camera(defaultPreset(to))->setChecked(true);
 }
 
 LensFields Form1::fields() const {
     LensFields record;
-    for (Field which : kLensFields)
-        record.text(which) = field(which)->text().toStdString();
-    record.units.meters = option("Option12")->isChecked();
-    record.units.inches = option("Option11")->isChecked();
-    record.units.feet = option("Option10")->isChecked();
+    for (const FieldRow& row : kFields)
+        record.*row.text = field(row.field)->text().toStdString();
+    for (std::size_t i = 0; i < kUnits.size(); ++i)
+        record.units.*kUnits[i].flag = units_[i]->isChecked();
     return record;
 }
 
@@ -248,28 +208,28 @@ void Form1::mouseDoubleClickEvent(QMouseEvent* event) {
 // visible page turns it (the focus follows to the camera the turn selects),
 // and Enter on a camera with a custom resolution opens its entry.
 void Form1::keyPressEvent(QKeyEvent* event) {
-    QWidget* focus = focusWidget();
-    auto* camera = qobject_cast<OptionButton*>(focus);
-    const Preset* preset = camera ? findPreset(camera->objectName().toStdString()) : nullptr;
-    if (!preset) {
+    const auto at = std::find(cameras_.begin(), cameras_.end(), focusWidget());
+    if (at == cameras_.end()) {
         QWidget::keyPressEvent(event);
         return;
     }
+    OptionButton* button = *at;
+    const Preset* preset = &presets()[static_cast<std::size_t>(at - cameras_.begin())];
     switch (event->key()) {
     case Qt::Key_PageDown:
     case Qt::Key_PageUp: {
         preset->page == Page::Frame2 ? Frame2_DblClick() : Frame3_DblClick();
         const Page shown = preset->page == Page::Frame2 ? Page::Frame3 : Page::Frame2;
-        option(defaultPreset(shown).control)->setFocus(Qt::OtherFocusReason);
+        camera(defaultPreset(shown))->setFocus(Qt::OtherFocusReason);
         break;
     }
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (!preset->custom || !camera->isChecked()) {
+        if (!preset->custom || !button->isChecked()) {
             QWidget::keyPressEvent(event);
             return;
         }
-        emit camera->doubleClicked();
+        emit button->doubleClicked();
         break;
     default:
         QWidget::keyPressEvent(event);
@@ -283,56 +243,25 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 void Form1::build() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(toQString(kFormCaption));
-    setFont(formFont(kFormFontPixels));
+    setFont(formFont());
     resize(toPixels(kFormWidthTwips), toPixels(kFormHeightTwips));
 
+    std::map<std::string_view, QWidget*> made{{"Form1", this}};
+    std::vector<std::pair<int, QWidget*>> byTab; // one sequence whatever the container
     for (const ControlRow& row : form1Controls()) {
-        QWidget* container = row.container == "Form1" ? this : control(row.container);
-        const QString caption = toQString(row.caption);
-        QWidget* widget = nullptr;
-        switch (row.kind) {
-        case ControlKind::Label: {
-            auto* label = new QLabel(caption, container);
-            label->setWordWrap(true);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            widget = label;
-            break;
-        }
-        case ControlKind::TextBox: {
-            auto* field = new TextBox(caption, container);
-            // A field takes text of any length; Qt would cut it at 32767.
-            field->setMaxLength(std::numeric_limits<int>::max());
-            widget = field;
-            break;
-        }
-        case ControlKind::CommandButton: {
-            auto* button = new QPushButton(caption, container);
-            // Enter on the focused button presses it, as on any desktop; it
-            // is no default button, so Enter in a field calculates nothing.
-            button->setAutoDefault(true);
-            widget = button;
-            break;
-        }
-        case ControlKind::Frame:
-            widget = new Frame(caption, container);
-            break;
-        case ControlKind::OptionButton: {
-            auto* button = new OptionButton(caption, container);
-            if (const Preset* preset = findPreset(row.name)) {
-                button->setText(toQString(preset->caption));
-                button->setToolTip(toQString(preset->tooltip));
-                button->setChecked(preset->selectedAtStart);
-            }
-            widget = button;
-            break;
-        }
-        }
+        QWidget* widget = createControl(row, made.at(row.container));
+        made[row.name] = widget;
+        if (widget->focusPolicy() & Qt::TabFocus)
+            byTab.emplace_back(row.tab, widget);
         widget->setObjectName(toQString(row.name));
         widget->setGeometry(toPixels(row.left), toPixels(row.top), toPixels(row.width),
                             toPixels(row.height));
         switch (row.state) {
         case StartState::Shown:
+        case StartState::Selected: // checked as it is made, before its click is connected
+            break;
         case StartState::HasFocus:
+            widget->setFocus();
             break;
         case StartState::Hidden:
             widget->hide();
@@ -340,183 +269,129 @@ void Form1::build() {
         case StartState::Disabled:
             widget->setEnabled(false);
             break;
-        case StartState::Selected:
-            static_cast<OptionButton*>(widget)->setChecked(true);
-            break;
         case StartState::LargerFont:
             widget->setFont(formFont(kLargerFontPixels));
             break;
         }
     }
-
     // Each field is known to a screen reader by the caption beside it.
     for (const ControlRow& row : form1Controls()) {
-        if (row.labelFor.empty())
-            continue;
-        QLabel* caption = label(row.name);
-        QWidget* target = control(row.labelFor);
-        caption->setBuddy(target);
-        target->setAccessibleName(caption->text());
-    }
-
-    // One tab sequence over the whole window, whatever the container.
-    std::vector<const ControlRow*> byTab;
-    for (const ControlRow& row : form1Controls())
-        byTab.push_back(&row);
-    std::sort(byTab.begin(), byTab.end(),
-              [](const ControlRow* a, const ControlRow* b) { return a->tab < b->tab; });
-    QWidget* previous = nullptr;
-    for (const ControlRow* row : byTab) {
-        QWidget* widget = control(row->name);
-        if (!(widget->focusPolicy() & Qt::TabFocus))
-            continue;
-        if (previous)
-            QWidget::setTabOrder(previous, widget);
-        previous = widget;
-        if (row->state == StartState::HasFocus)
-            widget->setFocus();
-    }
-}
-
-void Form1::wireEvents() {
-    enum class Event { Click, DblClick };
-    struct EventRow {
-        const char* control;
-        Event event;
-        void (Form1::*handler)();
-    };
-    // clang-format off
-    static constexpr EventRow kEvents[] = {
-        {"Command1", Event::Click,    &Form1::Command1_Click},
-        {"Option10", Event::Click,    &Form1::Option10_Click},
-        {"Option11", Event::Click,    &Form1::Option11_Click},
-        {"Option12", Event::Click,    &Form1::Option12_Click},
-        {"Wdth",     Event::DblClick, &Form1::Wdth_DblClick},
-        {"Dist",     Event::DblClick, &Form1::Dist_DblClick},
-        {"Fmm",      Event::DblClick, &Form1::Fmm_DblClick},
-        {"Frame2",   Event::DblClick, &Form1::Frame2_DblClick},
-        {"Frame3",   Event::DblClick, &Form1::Frame3_DblClick},
-        {"Frame2",   Event::Click,    &Form1::Frame2_Click},
-        {"Frame3",   Event::Click,    &Form1::Frame3_Click},
-        {"Option1",  Event::Click,    &Form1::Option1_Click},
-        {"Option2",  Event::Click,    &Form1::Option2_Click},
-        {"Option3",  Event::Click,    &Form1::Option3_Click},
-        {"Option4",  Event::Click,    &Form1::Option4_Click},
-        {"Option5",  Event::Click,    &Form1::Option5_Click},
-        {"Option6",  Event::Click,    &Form1::Option6_Click},
-        {"Option7",  Event::Click,    &Form1::Option7_Click},
-        {"Option8",  Event::Click,    &Form1::Option8_Click},
-        {"Option9",  Event::Click,    &Form1::Option9_Click},
-        {"Option13", Event::Click,    &Form1::Option13_Click},
-        {"Option14", Event::Click,    &Form1::Option14_Click},
-        {"Option15", Event::Click,    &Form1::Option15_Click},
-        {"Option16", Event::Click,    &Form1::Option16_Click},
-        {"Option17", Event::Click,    &Form1::Option17_Click},
-        {"Option18", Event::Click,    &Form1::Option18_Click},
-        {"Option3",  Event::DblClick, &Form1::Option3_DblClick},
-        {"Option4",  Event::DblClick, &Form1::Option4_DblClick},
-        {"Option15", Event::DblClick, &Form1::Option15_DblClick},
-        {"Option16", Event::DblClick, &Form1::Option16_DblClick},
-        {"Option17", Event::DblClick, &Form1::Option17_DblClick},
-        {"Option18", Event::DblClick, &Form1::Option18_DblClick},
-    };
-    // clang-format on
-    for (const EventRow& row : kEvents) {
-        QWidget* widget = control(row.control);
-        const auto handler = row.handler;
-        auto run = [this, handler] { (this->*handler)(); };
-        if (auto* button = qobject_cast<OptionButton*>(widget)) {
-            if (row.event == Event::Click) {
-                // An option button's click is its becoming selected, by the
-                // mouse, the keyboard or the program.
-                connect(button, &QAbstractButton::toggled, this, [run](bool checked) {
-                    if (checked)
-                        run();
-                });
-            } else {
-                // The entry opens its modal box once the double-click's mouse
-                // events are all delivered, never inside them.
-                connect(button, &OptionButton::doubleClicked, this, run, Qt::QueuedConnection);
-            }
-        } else if (auto* frame = qobject_cast<Frame*>(widget)) {
-            connect(frame, row.event == Event::Click ? &Frame::clicked : &Frame::doubleClicked,
-                    this, run);
-        } else if (auto* text = qobject_cast<TextBox*>(widget)) {
-            connect(text, &TextBox::doubleClicked, this, run);
-        } else if (auto* push = qobject_cast<QPushButton*>(widget)) {
-            connect(push, &QPushButton::clicked, this, run);
+        if (!row.labelFor.empty()) {
+            static_cast<QLabel*>(made.at(row.name))->setBuddy(made.at(row.labelFor));
+            made.at(row.labelFor)->setAccessibleName(toQString(row.caption));
         }
     }
+
+    for (const FieldRow& row : kFields)
+        textBoxes_[static_cast<std::size_t>(row.field)] =
+            static_cast<TextBox*>(made.at(row.control));
+    for (const Preset& preset : presets())
+        cameras_.push_back(static_cast<OptionButton*>(made.at(preset.control)));
+    for (std::size_t i = 0; i < kUnits.size(); ++i)
+        units_[i] = static_cast<OptionButton*>(made.at(kUnits[i].control));
+    pages_ = {static_cast<Frame*>(made.at("Frame2")), static_cast<Frame*>(made.at("Frame3"))};
+    unitLabels_ = {static_cast<QLabel*>(made.at("Label3")),
+                   static_cast<QLabel*>(made.at("Label4"))};
+
+    std::sort(byTab.begin(), byTab.end());
+    for (const auto& [tab, widget] : byTab)
+        tabOrder_.push_back(widget);
+}
+
+// Makes one control of the description and connects its handlers, as it
+// stands at start: an option button's start selection is no click.
+QWidget* Form1::createControl(const ControlRow& row, QWidget* container) {
+    const QString caption = toQString(row.caption);
+    switch (row.kind) {
+    case ControlKind::Label: {
+        auto* label = new QLabel(caption, container);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
+    case ControlKind::TextBox: {
+        auto* field = new TextBox(caption, container);
+        // A field takes text of any length; Qt would cut it at 32767.
+        field->setMaxLength(std::numeric_limits<int>::max());
+        if (row.dblClick)
+            connect(field, &TextBox::doubleClicked, this, row.dblClick);
+        return field;
+    }
+    case ControlKind::CommandButton: {
+        auto* button = new QPushButton(caption, container);
+        // Enter on the focused button presses it, as on any desktop; it
+        // is no default button, so Enter in a field calculates nothing.
+        button->setAutoDefault(true);
+        connect(button, &QPushButton::clicked, this, row.click);
+        return button;
+    }
+    case ControlKind::Frame: {
+        auto* frame = new Frame(caption, container);
+        if (row.click)
+            connect(frame, &Frame::clicked, this, row.click);
+        if (row.dblClick)
+            connect(frame, &Frame::doubleClicked, this, row.dblClick);
+        return frame;
+    }
+    case ControlKind::OptionButton:
+        break;
+    }
+    auto* button = new OptionButton(caption, container);
+    const Preset* preset = findPreset(row.name);
+    if (preset) {
+        button->setText(toQString(preset->caption));
+        button->setToolTip(toQString(preset->tooltip));
+    }
+    // At start the shown page has its first choice selected.
+    button->setChecked(row.state == StartState::Selected ||
+                       (preset && preset->firstChoice && container->isVisibleTo(this)));
+    // An option button's click is its becoming selected, by the mouse, the
+    // keyboard or the program.
+    connect(button, &QAbstractButton::toggled, this, [this, handler = row.click](bool checked) {
+        if (checked)
+            (this->*handler)();
+    });
+    // The entry opens its modal box once the double-click's mouse events are
+    // all delivered, never inside them.
+    if (row.dblClick)
+        connect(button, &OptionButton::doubleClicked, this, row.dblClick, Qt::QueuedConnection);
+    return button;
 }
 
 // Tab visits the controls in the window's tab order. An option group is one
 // stop, entered at its selected button (or its first, when none is); hidden
 // and disabled controls are skipped.
-bool Form1::focusNextPrevChild(bool next) {
-    std::vector<const ControlRow*> stops;
-    for (const ControlRow& row : form1Controls()) {
-        QWidget* widget = control(row.name);
-        if (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisibleTo(this) ||
-            !widget->isEnabled())
-            continue;
-        if (auto* button = qobject_cast<OptionButton*>(widget); button && !button->isChecked()) {
-            const auto group = button->parentWidget()->findChildren<OptionButton*>();
-            const bool anyChecked = std::any_of(group.begin(), group.end(),
-                                                [](OptionButton* b) { return b->isChecked(); });
-            const bool firstOfGroup =
-                std::none_of(group.begin(), group.end(), [&](OptionButton* b) {
-                    const ControlRow* other = findRow(b->objectName().toStdString());
-                    return other && other->tab < row.tab;
-                });
-            if (anyChecked || !firstOfGroup)
-                continue;
-        }
-        stops.push_back(&row);
-    }
-    if (stops.empty())
+bool Form1::isTabStop(QWidget* widget) const {
+    if (!widget->isVisibleTo(this) || !widget->isEnabled())
         return false;
-    std::sort(stops.begin(), stops.end(),
-              [](const ControlRow* a, const ControlRow* b) { return a->tab < b->tab; });
+    auto* button = qobject_cast<OptionButton*>(widget);
+    if (!button || button->isChecked())
+        return true;
+    const auto inGroup = [button](QWidget* other) {
+        return other->parentWidget() == button->parentWidget() &&
+               qobject_cast<OptionButton*>(other);
+    };
+    const bool anyChecked = std::any_of(tabOrder_.begin(), tabOrder_.end(), [&](QWidget* other) {
+        return inGroup(other) && static_cast<OptionButton*>(other)->isChecked();
+    });
+    return !anyChecked && *std::find_if(tabOrder_.begin(), tabOrder_.end(), inGroup) == button;
+}
 
-    const QWidget* current = focusWidget();
-    const ControlRow* here = current ? findRow(current->objectName().toStdString()) : nullptr;
-    const ControlRow* target = nullptr;
-    if (!here) {
-        target = next ? stops.front() : stops.back();
-    } else if (next) {
-        const auto after = std::find_if(stops.begin(), stops.end(),
-                                        [&](const ControlRow* s) { return s->tab > here->tab; });
-        target = after == stops.end() ? stops.front() : *after;
-    } else {
-        const auto before = std::find_if(stops.rbegin(), stops.rend(),
-                                         [&](const ControlRow* s) { return s->tab < here->tab; });
-        target = before == stops.rend() ? stops.back() : *before;
+bool Form1::focusNextPrevChild(bool next) {
+    const std::size_t count = tabOrder_.size();
+    // From outside the sequence, Tab starts at its first stop and Shift+Tab at its last.
+    std::size_t at = static_cast<std::size_t>(
+        std::find(tabOrder_.begin(), tabOrder_.end(), focusWidget()) - tabOrder_.begin());
+    if (at == count)
+        at = next ? count - 1 : 0;
+    for (std::size_t step = 1; step <= count; ++step) {
+        QWidget* widget = tabOrder_[(next ? at + step : at + count - step) % count];
+        if (isTabStop(widget)) {
+            widget->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
     }
-    control(target->name)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-    return true;
-}
-
-// ---- The controls by name -------------------------------------------------
-
-QWidget* Form1::control(std::string_view name) const {
-    return findChild<QWidget*>(toQString(name));
-}
-
-TextBox* Form1::field(Field which) const {
-    return findChild<TextBox*>(QString::fromLatin1(fieldName(which)));
-}
-
-OptionButton* Form1::option(std::string_view control) const {
-    return findChild<OptionButton*>(toQString(control));
-}
-
-Frame* Form1::page(Page which) const {
-    return findChild<Frame*>(which == Page::Frame2 ? QStringLiteral("Frame2")
-                                                   : QStringLiteral("Frame3"));
-}
-
-QLabel* Form1::label(std::string_view name) const {
-    return findChild<QLabel*>(toQString(name));
+    return false;
 }
 
 } // namespace orbel

@@ -2,15 +2,17 @@
 
 #include "calc/lens_fields.h"
 #include "calc/sensor_catalogue.h"
+#include "form1_layout.h"
 
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 class QLabel;
-class QRadioButton;
 
 namespace orbel {
 
@@ -81,18 +83,22 @@ private:
 
     void selectPreset(std::string_view control);
     void enterCustomResolution(std::string_view control);
-    void chooseUnits(const char* unitLabel);
+    void chooseUnits(std::string_view control);
     void turnPage(Page from, Page to);
 
     LensFields fields() const;
     void build();
-    void wireEvents();
+    QWidget* createControl(const ControlRow& row, QWidget* container);
+    bool isTabStop(QWidget* widget) const;
 
-    TextBox* field(Field which) const;
-    OptionButton* option(std::string_view control) const;
-    Frame* page(Page which) const;
-    QLabel* label(std::string_view name) const;
-    QWidget* control(std::string_view name) const;
+    TextBox* field(Field which) const { return textBoxes_[static_cast<std::size_t>(which)]; }
+    Frame* page(Page which) const { return pages_[static_cast<std::size_t>(which)]; }
+    OptionButton* camera(const Preset& preset) const {
+        return cameras_[static_cast<std::size_t>(&preset - presets().data())];
+    }
+
+    // The description names the handlers.
+    friend std::span<const ControlRow> form1Controls();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -100,6 +106,14 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    // The controls the handlers work on, found once when the window is built.
+    std::array<TextBox*, kFields.size()> textBoxes_{};
+    std::array<Frame*, 2> pages_{};
+    std::vector<OptionButton*> cameras_; // in the catalogue's order
+    std::array<OptionButton*, kUnits.size()> units_{};
+    std::array<QLabel*, 2> unitLabels_{}; // beside Dist and Wdth
+    std::vector<QWidget*> tabOrder_;      // the controls that take the focus
+
     Boxes& boxes_;
     std::function<void()> startSysInfo_;
     // Created on first use; it has no owner window and outlives a closed

@@ -1,12 +1,17 @@
 #pragma once
 
+#include "calc/lens_fields.h"
+
+#include <array>
 #include <span>
 #include <string_view>
 
 namespace orbel {
 
+class Form1;
+
 // The main window's description: every control with its kind, container,
-// place and size in twips, tab position, caption and start state.
+// place and size in twips, tab position, caption, start state and handlers.
 enum class ControlKind { Label, TextBox, CommandButton, Frame, OptionButton };
 
 enum class StartState {
@@ -18,6 +23,8 @@ enum class StartState {
     LargerFont, // the caption of the focal length, a size up from the rest
 };
 
+using Handler = void (Form1::*)();
+
 struct ControlRow {
     std::string_view name;
     ControlKind kind;
@@ -27,22 +34,29 @@ struct ControlRow {
     std::string_view caption; // a camera preset takes caption and tooltip from the catalogue
     StartState state;
     std::string_view labelFor; // a label's field, whose accessible name it gives
+    Handler click;
+    Handler dblClick;
 };
 
-inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kFormWidthTwips = 6300;
 inline constexpr int kFormHeightTwips = 4860;
 inline constexpr std::string_view kFormCaption = "Orbel Lens Calculator";
-
-// The window's font, in logical pixels so that captions fit their boxes on a
-// screen of any density: 11 px is the classic 8.25-point dialog font at 96 dpi.
-inline constexpr std::string_view kFormFontFamily = "Liberation Sans Narrow";
-inline constexpr int kFormFontPixels = 11;
 inline constexpr int kLargerFontPixels = 13;
 
-constexpr int toPixels(int twips) {
-    return twips / kTwipsPerPixel;
-}
+// The unit options: the unit each one writes beside the two lengths, and the
+// flag it stands for in the record.
+struct UnitRow {
+    std::string_view control;
+    std::string_view label;
+    bool UnitFlags::*flag;
+};
+// clang-format off
+inline constexpr std::array<UnitRow, 3> kUnits = {{
+    {"Option10", " Ft",  &UnitFlags::feet},
+    {"Option11", " in.", &UnitFlags::inches},
+    {"Option12", " M",   &UnitFlags::meters},
+}};
+// clang-format on
 
 std::span<const ControlRow> form1Controls();
 
