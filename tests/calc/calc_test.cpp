@@ -6,7 +6,6 @@
 
 #include <array>
 #include <clocale>
-#include <cmath>
 #include <string>
 
 namespace orbel {
@@ -112,15 +111,6 @@ TEST(Calculate, TheSameUnderAGermanLocale) {
     calculateEveryRow(german);
     EXPECT_EQ(textToNumber("27.776"), 27.776);
     std::setlocale(LC_ALL, previous.c_str());
-}
-
-TEST(Calculate, InchResultsAreMultiplesOfTwelveThousandths) {
-    for (int distance = 1; distance <= 400; distance += 7) {
-        LensFields fields{"", std::to_string(distance), "50", "27.776", "", I};
-        calculate(fields);
-        const double thousandthsOfAFoot = textToNumber(fields.wdth) / 0.012;
-        EXPECT_NEAR(thousandthsOfAFoot, std::round(thousandthsOfAFoot), 1e-6) << fields.wdth;
-    }
 }
 
 } // namespace

@@ -79,13 +79,23 @@ TEST_F(AboutTest, KeysAndButtonsCloseItOrStartSystemInfo) {
 }
 
 #ifndef _WIN32
-// The desktop's registry layer over a search path made here, the real
-// launcher and starter: a tool there starts, without one the one message.
-TEST_F(AboutTest, SystemInfoStartsTheDesktopsToolOrSaysItIsUnavailable) {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "orbel-about";
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder / "hardinfo") << "#!/bin/sh\necho started > \"$0.marker\"\n";
-    std::filesystem::permissions(folder / "hardinfo", std::filesystem::perms::owner_all);
+// On a desktop, System Info starts the first system-information tool along
+// the search path, tool by tool, through the real window, layer and starter.
+// Folders, files that cannot run and relative entries are skipped. a:
+// hardinfo not executable, kinfocenter a folder, cpu-x; b: hardinfo and
+// kinfocenter; c: nothing.
+TEST_F(AboutTest, SystemInfoStartsTheDesktopsFirstToolAlongTheSearchPath) {
+    namespace fs = std::filesystem;
+    const fs::path root = fs::temp_directory_path() / "orbel-desktop";
+    for (const char* folder : {"a/kinfocenter", "b", "c"})
+        fs::create_directories(root / folder);
+    for (const char* tool : {"a/hardinfo", "a/cpu-x", "b/hardinfo", "b/kinfocenter"}) {
+        std::ofstream(root / tool) << "#!/bin/sh\necho started > \"$0.marker\"\n";
+        fs::permissions(root / tool, tool == std::string("a/hardinfo") ? fs::perms::owner_read
+                                                                       : fs::perms::owner_all);
+    }
+    const std::string a = (root / "a").string(), b = (root / "b").string(),
+                      c = (root / "c").string();
     std::string searchPath;
     SystemProgramStarter starter;
     window = std::make_unique<Form1>(boxes, [&] {
@@ -94,23 +104,26 @@ TEST_F(AboutTest, SystemInfoStartsTheDesktopsToolOrSaysItIsUnavailable) {
     });
     window->show();
     QWidget* about = openAbout();
-    ASSERT_NE(about, nullptr);
-    for (const std::string& path : {folder.string(), std::string()}) {
-        std::filesystem::remove(folder / "hardinfo.marker");
+    const std::pair<std::string, std::string> rows[] = {{"", ""},
+                                                        {c, ""},
+                                                        {a, a + "/cpu-x"},
+                                                        {a + ":" + b, b + "/hardinfo"},
+                                                        {"::" + c + ":" + b + "/", b + "/hardinfo"},
+                                                        {fs::relative(b).string() + ":.", ""}};
+    for (const auto& [path, started] : rows) {
         boxes.messages.clear();
         searchPath = path;
         click(find("cmdSysInfo", about));
-        for (int waited = 0;
-             !path.empty() && waited < 5000 && !std::filesystem::exists(folder / "hardinfo.marker");
+        for (int waited = 0; !started.empty() && waited < 5000 && !fs::exists(started + ".marker");
              waited += 20)
             QTest::qWait(20);
-        EXPECT_EQ(std::filesystem::exists(folder / "hardinfo.marker"), !path.empty());
-        EXPECT_EQ(boxes.messages.size(), path.empty() ? 1U : 0U);
+        EXPECT_TRUE(started.empty() || fs::remove(started + ".marker")) << path;
+        EXPECT_EQ(boxes.messages.size(), started.empty() ? 1U : 0U) << path;
         for (const auto& message : boxes.messages)
             EXPECT_EQ(message.text, "System Information Is Unavailable At This Time");
         EXPECT_TRUE(about->isVisible());
     }
-    std::filesystem::remove_all(folder);
+    fs::remove_all(root);
 }
 #endif
 

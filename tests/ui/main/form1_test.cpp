@@ -9,38 +9,28 @@
 #include <QStyleOptionButton>
 #include <QTimer>
 
-#include <cmath>
-
 namespace orbel::testing {
 namespace {
 
 TEST_F(WindowTest, OpensReadyForTheFirstCalculation) {
-    EXPECT_EQ(window->windowTitle(), "Orbel Lens Calculator");
+    EXPECT_EQ(window->windowTitle() + "|" + text("Sensor") + "|" + find<QLabel>("Label3")->text(),
+              "Orbel Lens Calculator|27.776|M");
     EXPECT_EQ(window->size(), QSize(420, 324));
     EXPECT_EQ(window->focusWidget(), field("Dist"));
-    EXPECT_EQ(text("Sensor") + find<QLabel>("Label3")->text(), "27.776M");
     EXPECT_TRUE(option("Option12")->isChecked() && option("Option7")->isChecked());
-    EXPECT_TRUE(find("Frame2")->isVisible());
+    EXPECT_TRUE(find("Frame2")->isVisible() && !field("FOV")->isEnabled());
     for (const char* hidden : {"Frame3", "Sensor", "Label7", "Label8"})
         EXPECT_FALSE(find(hidden)->isVisible()) << hidden;
-    EXPECT_FALSE(field("FOV")->isEnabled());
     // clang-format off
     for (auto [name, pixels] : {std::pair{"Fmm", QRect(232, 80, 33, 19)}, {"Wdth", QRect(232, 144, 49, 19)},
                                 {"Command1", QRect(168, 208, 81, 33)}, {"Option7", QRect(8, 160, 105, 33)}})
         EXPECT_EQ(find(name)->geometry(), pixels) << name;
+    // A screen reader knows each control by the caption beside it.
+    for (auto [control, name] : {std::pair{"Wdth", "Object Width"}, {"Dist", "Object Distance"}, {"Fmm", "Lens f"},
+                                 {"FOV", "FOV"}, {"Option5", "Sorel Mini & Tauk"}})
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(find(control))->text(QAccessible::Name), name);
     // clang-format on
     EXPECT_EQ(QFontInfo(window->font()).family(), "Liberation Sans Narrow");
-    // The greyed field of view stays legible: at least 4.5 : 1 against its ground.
-    const auto luminance = [](QColor c) {
-        const auto linear = [](double v) {
-            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-    };
-    const QPalette greyed = field("FOV")->palette();
-    EXPECT_GE((luminance(greyed.color(QPalette::Disabled, QPalette::Base)) + 0.05) /
-                  (luminance(greyed.color(QPalette::Disabled, QPalette::Text)) + 0.05),
-              4.5);
 }
 
 // Every caption is whole in its box, on both pages, in the window's font.
@@ -62,19 +52,19 @@ TEST_F(WindowTest, EveryCaptionFitsItsBox) {
         EXPECT_LE(box->fontMetrics().horizontalAdvance(box->title()), box->width() - 16);
 }
 
-// What Calculate writes shows from its first character; a text wider than
-// its field is whole in the field's tooltip.
+// What Calculate writes shows from its first character, and a text wider than
+// its field is whole in the field's tooltip until the text changes.
 TEST_F(WindowTest, CalculateFillsTheEmptyFieldInEachUnitSystem) {
     // clang-format off
-    const struct { const char *units, *wdth, *dist, *fmm, *shownWdth, *shownDist, *shownFmm, *shownFov, *tips, *message; } rows[] = {
-        {"Option12", "",      "10",   "35", "7.936",  "10",   "35",       "43.2863559301607", "FOV",     ""},
-        {"Option10", "",      "30",   "35", "23.808", "30",   "35",       "43.2863559301607", "FOV",     ""},
-        {"Option11", "",      "120",  "50", "66.66",  "120",  "50",       "",                 "",        ""},
-        {"Option12", "0.25",  "11.5", "",   "0.25",   "11.5", "1277.696", "1.24551137441264", "Fmm FOV", ""},
-        {"Option12", "",      "-1e4", "35", "-7936",  "-1e4", "35",       "43.2863559301607", "FOV",     ""},
-        {"Option11", "0.001", "120",  "",   "0.001",  "120",  "3333120",  "",                 "Fmm",     ""},
-        {"Option10", "",      "",     "35", "",       "",     "35",       "",                 "",        "Please type two of Object Width, Object Distance and Lens f, and leave the third one empty."},
-        {"Option11", "",      "ten",  "35", "",       "ten",  "35",       "",                 "",        "Cannot calculate Object Width: Object Distance is not a number."}};
+    const struct { const char *units, *wdth, *dist, *fmm, *shown, *tips, *message; } rows[] = {
+        {"Option12", "",      "10",   "35", "7.936|10|35|43.2863559301607",              "FOV",     ""},
+        {"Option10", "",      "30",   "35", "23.808|30|35|43.2863559301607",             "FOV",     ""},
+        {"Option11", "",      "120",  "50", "66.66|120|50|",                             "",        ""},
+        {"Option12", "0.25",  "11.5", "",   "0.25|11.5|1277.696|1.24551137441264",       "Fmm FOV", ""},
+        {"Option12", "",      "-1e4", "35", "-7936|-1e4|35|43.2863559301607",            "FOV",     ""},
+        {"Option11", "0.001", "120",  "",   "0.001|120|3333120|",                        "Fmm",     ""},
+        {"Option10", "",      "",     "35", "||35|",                                     "",        "Please type two of Object Width, Object Distance and Lens f, and leave the third one empty."},
+        {"Option11", "",      "ten",  "35", "|ten|35|",                                  "",        "Cannot calculate Object Width: Object Distance is not a number."}};
     // clang-format on
     for (const auto& row : rows) {
         open();
@@ -83,35 +73,19 @@ TEST_F(WindowTest, CalculateFillsTheEmptyFieldInEachUnitSystem) {
              {std::pair{"Wdth", row.wdth}, {"Dist", row.dist}, {"Fmm", row.fmm}})
             type(name, typed);
         click(find("Command1"));
-        const std::string where =
-            std::string(row.units) + " " + row.wdth + "|" + row.dist + "|" + row.fmm;
-        EXPECT_EQ(
-            text("Wdth") + "|" + text("Dist") + "|" + text("Fmm") + "|" + text("FOV"),
-            QString("%1|%2|%3|%4").arg(row.shownWdth, row.shownDist, row.shownFmm, row.shownFov))
-            << where;
+        EXPECT_EQ(texts(), row.shown);
         for (const char* name : {"Wdth", "Dist", "Fmm", "FOV"}) {
             const bool tip = QString(row.tips).split(' ').contains(name);
-            EXPECT_EQ(field(name)->toolTip(), tip ? text(name) : "") << where << " " << name;
-            EXPECT_TRUE(!tip || field(name)->cursorPosition() == 0) << where << " " << name;
+            EXPECT_EQ(field(name)->toolTip(), tip ? text(name) : "") << row.shown << " " << name;
+            EXPECT_TRUE(!tip || field(name)->cursorPosition() == 0) << row.shown << " " << name;
         }
-        EXPECT_EQ(text("Sensor"), "27.776");
-        EXPECT_EQ(boxes.messages.size(), *row.message ? 1U : 0U) << where;
+        EXPECT_EQ(boxes.messages.size(), *row.message ? 1U : 0U) << row.shown;
         for (const auto& message : boxes.messages)
             EXPECT_EQ(message.text, row.message);
         boxes.messages.clear();
+        doubleClick(field("Fmm"));
+        EXPECT_EQ(text("Fmm") + field("Fmm")->toolTip() + text("Sensor"), "27.776");
     }
-    doubleClick(field("Fmm")); // a written text emptied takes its tooltip along
-    EXPECT_EQ(text("Fmm") + field("Fmm")->toolTip(), "");
-}
-
-TEST_F(WindowTest, EnterPressesTheFocusedCalculateButtonOnly) {
-    type("Dist", "10");
-    type("Fmm", "35");
-    QTest::keyClick(field("Fmm"), Qt::Key_Return);
-    EXPECT_EQ(text("Wdth"), "");
-    find("Command1")->setFocus();
-    QTest::keyClick(find("Command1"), Qt::Key_Return);
-    EXPECT_EQ(text("Wdth"), "7.936");
 }
 
 TEST_F(WindowTest, UnitsRelabelAndEmptyWidthAndDistanceADoubleClickEmptiesOneField) {
@@ -123,7 +97,7 @@ TEST_F(WindowTest, UnitsRelabelAndEmptyWidthAndDistanceADoubleClickEmptiesOneFie
         EXPECT_TRUE(option(units)->isChecked());
         EXPECT_EQ(find<QLabel>("Label3")->text() + find<QLabel>("Label4")->text(),
                   QString(label) + label);
-        EXPECT_EQ(text("Wdth") + text("Dist") + text("Fmm"), "12.5") << units;
+        EXPECT_EQ(texts(), "||12.5|") << units;
     }
     for (const char* name : {"Wdth", "Dist", "Fmm"}) {
         for (const char* other : {"Wdth", "Dist", "Fmm"})
@@ -169,29 +143,29 @@ TEST_F(WindowTest, APageTurnShowsTheOtherPageAtItsFirstChoice) {
                 << camera->objectName().toStdString();
         click(option(picked));
     }
-    // Page Down or Up on a camera turns the page for keyboard users.
+    // Page Up or Down on a camera turns the page for keyboard users.
     option("Option16")->setFocus();
     QTest::keyClick(option("Option16"), Qt::Key_PageUp);
     EXPECT_EQ(window->focusWidget(), option("Option7"));
     QTest::keyClick(option("Option7"), Qt::Key_PageDown);
     EXPECT_EQ(window->focusWidget(), option("Option6"));
-    EXPECT_EQ(text("Sensor"), "8.192");
     field("Dist")->setFocus();
     QTest::keyClick(field("Dist"), Qt::Key_PageDown); // only from a camera
     click(find("Frame3"), QPoint(117, 40));           // a single click changes nothing
     EXPECT_TRUE(find("Frame3")->isVisible() && option("Option6")->isChecked());
+    EXPECT_EQ(text("Sensor"), "8.192");
 }
 
 TEST_F(WindowTest, SixCamerasTakeACustomResolution) {
     // clang-format off
-    const struct { const char *control, *answer, *pitch, *defaultText, *sensor, *caption; } rows[] = {
-        {"Option15", nullptr,  ".011mm",  "640",  "7.04",   "Brava 640"},
-        {"Option4",  nullptr,  ".0217mm", "640",  "13.888", "Dalo 640"},
-        {"Option18", nullptr,  ".006mm",  "1280", "8.448",  "Lumo 1280"},
-        {"Option3",  "1024",   ".0074mm", "640",  "7.5776", "Nano/Pico 1024"},
-        {"Option16", "-10",    ".008mm",  "640",  "-0.08",  "Giga -10"},
-        {"Option17", "4096",   ".014mm",  "640",  "57.344", "Tera/Deca4096"},
-        {"Option15", "1024.0", ".011mm",  "640",  "11.264", "Brava 1024.0"}};
+    const struct { const char *control, *answer, *pitch, *defaultText, *shown; } rows[] = {
+        {"Option15", nullptr,  ".011mm",  "640",  "7.04|Brava 640|7.04mm"},
+        {"Option4",  nullptr,  ".0217mm", "640",  "13.888|Dalo 640|13.888mm"},
+        {"Option18", nullptr,  ".006mm",  "1280", "8.448|Lumo 1280|8.448mm"},
+        {"Option3",  "1024",   ".0074mm", "640",  "7.5776|Nano/Pico 1024|7.5776mm"},
+        {"Option16", "-10",    ".008mm",  "640",  "-0.08|Giga -10|-0.08mm"},
+        {"Option17", "4096",   ".014mm",  "640",  "57.344|Tera/Deca4096|57.344mm"},
+        {"Option15", "1024.0", ".011mm",  "640",  "11.264|Brava 1024.0|11.264mm"}};
     // clang-format on
     for (const auto& row : rows) {
         boxes.inputs.clear();
@@ -203,13 +177,13 @@ TEST_F(WindowTest, SixCamerasTakeACustomResolution) {
         click(option(row.control)); // the rest of a user's clicking keeps the entry
         QCoreApplication::processEvents();
         ASSERT_EQ(boxes.inputs.size(), 1U) << row.control;
-        EXPECT_EQ(boxes.inputs[0].text,
-                  std::string("Enter new Horizontal Resolution\r\rHor. Res X ") + row.pitch);
-        EXPECT_EQ(boxes.inputs[0].title + "|" + boxes.inputs[0].defaultText,
-                  std::string("Custom Hor. Resolution|") + row.defaultText);
-        EXPECT_EQ(text("Sensor"), row.sensor) << row.control;
-        EXPECT_EQ(option(row.control)->text() + "|" + option(row.control)->toolTip(),
-                  QString(row.caption) + "|" + row.sensor + "mm");
+        EXPECT_EQ(boxes.inputs[0].text + "|" + boxes.inputs[0].title + "|" +
+                      boxes.inputs[0].defaultText,
+                  std::string("Enter new Horizontal Resolution\r\rHor. Res X ") + row.pitch +
+                      "|Custom Hor. Resolution|" + row.defaultText);
+        EXPECT_EQ(text("Sensor") + "|" + option(row.control)->text() + "|" +
+                      option(row.control)->toolTip(),
+                  row.shown);
     }
     // A later click brings the catalogue width back, not the caption; Enter
     // on a camera with an entry opens it, on one without does nothing.
@@ -223,29 +197,22 @@ TEST_F(WindowTest, SixCamerasTakeACustomResolution) {
     doubleClick(option("Option9"));
     QTest::keyClick(option("Option9"), Qt::Key_Return);
     QCoreApplication::processEvents();
-    EXPECT_EQ(option("Option15")->text(), "Brava 100");
+    EXPECT_EQ(text("Sensor") + "|" + option("Option15")->text(), "28.16|Brava 100");
     EXPECT_EQ(boxes.inputs.size(), 2U);
-    EXPECT_EQ(text("Sensor"), "28.16");
 }
 
-// What a user may paste: the right number or the one message, quickly, and
-// nothing else changes. The custom box takes it as a resolution.
+// What a user may paste into a field: the right number or the one message,
+// quickly, and nothing else changes.
 TEST_F(WindowTest, BadInputGivesTheRightNumberOrOneMessage) {
     // clang-format off
-    const struct { const char* name; QString text; const char *fromDist, *fromWdth, *fromFmm, *custom; } rows[] = {
-        {"a megabyte of digits",  QString(1 << 20, QLatin1Char('7')),  "",      "",    "",       ""},
-        {"beyond the range",      "1e999",                             "",      "",    "",       ""},
-        {"below the range",       "-1e-999",                           "0",     "0",   "",       "0"},
-        {"hexadecimal",           "0x10",                              "",      "",    "",       ""},
-        {"decimal comma",         "1,5",                               "",      "",    "",       ""},
-        {"blanks around",         "  5 ",                              "3.968", "6.3", "55.552", "0.055"},
-        {"Unicode minus",         QString::fromUtf8("\u22125"),        "",      "",    "",       ""},
-        {"full-width digit",      QString::fromUtf8("\uff15"),         "",      "",    "",       ""},
-        {"a NUL character",       QString::fromUtf8("5\0" "5", 3),     "",      "",    "",       ""},
-        {"emoji",                 QString::fromUtf8("\U0001F4F7"),     "",      "",    "",       ""},
-        {"blanks only",           "   ",                               "",      "",    "",       ""}};
+    const struct { const char* name; QString text; const char *fromDist, *fromWdth, *fromFmm; } rows[] = {
+        {"a megabyte of digits", QString(1 << 20, QLatin1Char('7')), "", "", ""},
+        {"beyond the range", "1e999", "", "", ""},            {"below the range", "-1e-999", "0", "0", ""},
+        {"hexadecimal", "0x10", "", "", ""},                  {"decimal comma", "1,5", "", "", ""},
+        {"blanks around", "  5 ", "3.968", "6.3", "55.552"},  {"Unicode minus", QString::fromUtf8("\u22125"), "", "", ""},
+        {"full-width digit", QString::fromUtf8("\uff15"), "", "", ""}, {"a NUL", QString::fromUtf8("5\0" "5", 3), "", "", ""},
+        {"emoji", QString::fromUtf8("\U0001F4F7"), "", "", ""}, {"blanks only", "   ", "", "", ""}};
     for (const auto& row : rows) {
-        select("Option7");
         for (auto [bad, other, otherText, computed, expected] : {std::tuple{"Dist", "Fmm", "35", "Wdth", row.fromDist},
                                                                  {"Wdth", "Fmm", "35", "Dist", row.fromWdth},
                                                                  {"Fmm", "Dist", "10", "Wdth", row.fromFmm}}) {
@@ -259,20 +226,14 @@ TEST_F(WindowTest, BadInputGivesTheRightNumberOrOneMessage) {
             timer.start();
             click(find("Command1"));
             EXPECT_LT(timer.elapsed(), 100) << row.name;
-            EXPECT_EQ(text(computed), expected) << bad << ": " << row.name;
+            EXPECT_EQ(text(computed) + "|" + text(bad), QString(expected) + "|" + row.text)
+                << bad << ": " << row.name;
             EXPECT_EQ(boxes.messages.size(), *expected ? 0U : 1U) << bad << ": " << row.name;
-            EXPECT_EQ(text(bad), row.text);
         }
-        select("Option9");
-        const QString caption = option("Option15")->text();
-        boxes.answer(row.text.toStdString());
-        doubleClick(option("Option15"));
-        EXPECT_EQ(text("Sensor"), *row.custom ? row.custom : "5.632") << row.name;
-        EXPECT_EQ(option("Option15")->text(), *row.custom ? "Brava " + row.text : caption);
     }
 }
 
-TEST_F(WindowTest, TabVisitsEachGroupAtItsSelectedButton) {
+TEST_F(WindowTest, TabVisitsEachGroupAtItsSelectedButtonEnterPressesCalculate) {
     const auto expectCycle = [this](Qt::Key key, std::initializer_list<const char*> stops) {
         for (const char* next : stops) {
             QTest::keyClick(window->focusWidget(), key,
@@ -286,6 +247,13 @@ TEST_F(WindowTest, TabVisitsEachGroupAtItsSelectedButton) {
     turnPage();
     field("Dist")->setFocus();
     expectCycle(Qt::Key_Tab, {"Wdth", "Fmm", "Command1", "Option10", "Option6", "Dist"});
+    type("Dist", "10");
+    type("Fmm", "35");
+    QTest::keyClick(field("Fmm"), Qt::Key_Return); // Enter in a field calculates nothing
+    EXPECT_EQ(text("Wdth"), "");
+    find("Command1")->setFocus();
+    QTest::keyClick(find("Command1"), Qt::Key_Return);
+    EXPECT_EQ(text("Wdth"), "2.341"); // 8.192 mm at 10 ft, 35 mm
 }
 
 TEST_F(WindowTest, OnlyTheBareBackgroundOpensTheAboutWindow) {
@@ -302,17 +270,6 @@ TEST_F(WindowTest, OnlyTheBareBackgroundOpensTheAboutWindow) {
         EXPECT_EQ(aboutWindows().size() == 1 && aboutWindows()[0]->isVisible(), row.opens)
             << row.name;
     }
-}
-
-TEST_F(WindowTest, ScreenReadersKnowEachControlByItsCaption) {
-    // clang-format off
-    for (auto [control, name] : {std::pair{"Wdth", "Object Width"}, {"Dist", "Object Distance"}, {"Fmm", "Lens f"},
-                                 {"FOV", "FOV"}, {"Option5", "Sorel Mini & Tauk"}})
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(find(control))->text(QAccessible::Name), name);
-    // clang-format on
-    EXPECT_EQ(
-        QAccessible::queryAccessibleInterface(option("Option15"))->text(QAccessible::Description),
-        "5.63mm, 11um");
 }
 
 // The real boxes stand over the window the user acted in, titled as written

@@ -49,6 +49,9 @@ public:
                     std::uint32_t& size) override;
     long closeKey(Handle key) override;
 
+    // Keys opened and not yet closed.
+    std::size_t openKeys() const { return open_.size(); }
+
 private:
     struct Value {
         std::uint32_t type;

@@ -117,35 +117,5 @@ TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
     fs::remove_all(root);
 }
 
-#ifndef _WIN32
-// The desktop's own layer: the first system-information tool along the search
-// path, tool by tool; folders, files that cannot run and relative entries are
-// skipped. a: hardinfo not executable, kinfocenter a folder, cpu-x; b:
-// hardinfo and kinfocenter; c: nothing.
-TEST(SysInfoLauncher, OnADesktopStartsTheFirstToolAlongTheSearchPath) {
-    const fs::path root = fs::temp_directory_path() / "orbel-desktop";
-    for (const char* folder : {"a/kinfocenter", "b", "c"})
-        fs::create_directories(root / folder);
-    for (const char* file : {"a/hardinfo", "a/cpu-x", "b/hardinfo", "b/kinfocenter"}) {
-        std::ofstream(root / file) << "tool";
-        fs::permissions(root / file, std::string(file) == "a/hardinfo" ? fs::perms::owner_read
-                                                                       : fs::perms::owner_all);
-    }
-    const std::string a = (root / "a").string(), b = (root / "b").string(),
-                      c = (root / "c").string();
-    const std::pair<std::string, std::string> rows[] = {{"", ""},
-                                                        {c, ""},
-                                                        {a, a + "/cpu-x"},
-                                                        {a + ":" + b, b + "/hardinfo"},
-                                                        {"::" + c + ":" + b + "/", b + "/hardinfo"},
-                                                        {fs::relative(b).string() + ":.", ""}};
-    for (const auto& [searchPath, started] : rows) {
-        DesktopRegistry registry(searchPath);
-        expectStarts(registry, started, searchPath);
-    }
-    fs::remove_all(root);
-}
-#endif
-
 } // namespace
 } // namespace orbel::testing
