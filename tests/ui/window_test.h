@@ -10,41 +10,37 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
-namespace orbel::testing {
+#include <utility>
 
-// Mouse input as the window system delivers it: through the window, so Qt
-// makes a second press a double-click and routes each event to the widget
-// under the pointer.
-inline void mouse(QWidget* widget, bool twice, QPoint at = {}) {
-    const QPoint where =
-        widget->mapTo(widget->window(), at.isNull() ? widget->rect().center() : at);
-    twice ? QTest::mouseDClick(widget->window()->windowHandle(), Qt::LeftButton, {}, where)
-          : QTest::mouseClick(widget->window()->windowHandle(), Qt::LeftButton, {}, where);
-}
-inline void click(QWidget* widget, QPoint at = {}) {
-    mouse(widget, false, at);
-}
-inline void doubleClick(QWidget* widget, QPoint at = {}) {
-    mouse(widget, true, at);
-}
-// The far corner of a control's box, away from its text and its round button.
-inline QPoint corner(QWidget* widget) {
-    return widget->rect().bottomRight() - QPoint(2, 2);
-}
+namespace orbel::testing {
 
 // A shown main window whose boxes answer at once.
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override { open(); }
     void TearDown() override {
-        for (QWidget* about : aboutWindows())
-            about->close();
+        if (QWidget* shown = about())
+            shown->close();
     }
     void open() {
         window = std::make_unique<Form1>(boxes, [this] { ++sysInfoStarts; });
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
+
+    // Mouse input as the window system delivers it: through the window, so Qt
+    // makes a second press a double-click and routes each event to the widget
+    // under the pointer.
+    static void mouse(QWidget* widget, bool twice, QPoint at = {}) {
+        const QPoint where =
+            widget->mapTo(widget->window(), at.isNull() ? widget->rect().center() : at);
+        twice ? QTest::mouseDClick(widget->window()->windowHandle(), Qt::LeftButton, {}, where)
+              : QTest::mouseClick(widget->window()->windowHandle(), Qt::LeftButton, {}, where);
+    }
+    static void click(QWidget* widget, QPoint at = {}) { mouse(widget, false, at); }
+    static void doubleClick(QWidget* widget, QPoint at = {}) { mouse(widget, true, at); }
+    // The far corner of a control's box, away from its text and its round button.
+    static QPoint corner(QWidget* widget) { return widget->rect().bottomRight() - QPoint(2, 2); }
 
     template <typename T = QWidget> T* find(const char* name, QWidget* in = nullptr) const {
         T* found = (in ? in : window.get())->findChild<T*>(QString::fromLatin1(name));
@@ -73,16 +69,17 @@ protected:
             turnPage();
         click(option(control), corner(option(control)));
     }
-    static QList<QWidget*> aboutWindows() {
-        QList<QWidget*> found;
+    // The About window, if one was made: never more than one.
+    static QWidget* about() {
+        QWidget* found = nullptr;
         for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->objectName() == "frmAbout")
-                found.append(top);
+            if (top->objectName() == "frmAbout" && std::exchange(found, top))
+                ADD_FAILURE() << "a second About window";
         return found;
     }
     QWidget* openAbout() {
         doubleClick(window.get(), QPoint(380, 300));
-        return aboutWindows().value(0);
+        return about();
     }
 
     FakeBoxes boxes;
