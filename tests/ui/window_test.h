@@ -4,6 +4,7 @@
 #include "ui/main/form1.h"
 
 #include <QApplication>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -12,9 +13,14 @@
 
 #include <utility>
 
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.left(200).toStdString() << '"';
+}
+
 namespace orbel::testing {
 
-// A shown main window whose boxes answer at once.
+// A shown main window whose boxes answer at once, and the user's stories
+// played on it as one line each.
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override { open(); }
@@ -39,36 +45,20 @@ protected:
     }
     static void click(QWidget* widget, QPoint at = {}) { mouse(widget, false, at); }
     static void doubleClick(QWidget* widget, QPoint at = {}) { mouse(widget, true, at); }
-    // The far corner of a control's box, away from its text and its round button.
-    static QPoint corner(QWidget* widget) { return widget->rect().bottomRight() - QPoint(2, 2); }
 
-    template <typename T = QWidget> T* find(const char* name, QWidget* in = nullptr) const {
-        T* found = (in ? in : window.get())->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
+    // A control of the main window or of the About window, or the About window.
+    template <typename T = QWidget> T* find(const QString& name) const {
+        QWidget* shown = about();
+        T* found = name == "frmAbout" ? qobject_cast<T*>(shown)
+                   : name == "Form1"  ? qobject_cast<T*>(window.get())
+                                      : window->findChild<T*>(name);
+        found = found || !shown ? found : shown->findChild<T*>(name);
+        EXPECT_TRUE(found || name == "frmAbout") << name.toStdString();
         return found;
     }
     QLineEdit* field(const char* name) const { return find<QLineEdit>(name); }
-    QRadioButton* option(const char* name) const { return find<QRadioButton>(name); }
     QString text(const char* name) const { return field(name)->text(); }
-    QString texts() const {
-        return QStringList{text("Wdth"), text("Dist"), text("Fmm"), text("FOV")}.join('|');
-    }
 
-    // Types as the user does: a double-click empties the field, then keys.
-    void type(const char* name, const QString& typed) {
-        doubleClick(field(name));
-        QTest::keyClicks(field(name), typed);
-    }
-    // An empty spot of the visible camera page turns it.
-    void turnPage() {
-        doubleClick(find(find("Frame2")->isVisible() ? "Frame2" : "Frame3"), QPoint(117, 40));
-    }
-    // Clicks a camera, turning to its page first.
-    void select(const char* control) {
-        if (!option(control)->isVisibleTo(window.get()))
-            turnPage();
-        click(option(control), corner(option(control)));
-    }
     // The About window, if one was made: never more than one.
     static QWidget* about() {
         QWidget* found = nullptr;
@@ -78,8 +68,103 @@ protected:
         return found;
     }
     QWidget* openAbout() {
-        doubleClick(window.get(), QPoint(380, 300));
+        play("background");
         return about();
+    }
+
+    // Plays a story, steps separated by ";":
+    //   "Dist=10"       types into a field; a double-click empties it first
+    //   "click X"       clicks control X: an option button at the far end of its
+    //                   box, away from text and round button, a frame at an empty
+    //                   spot right of its buttons, anything else in its middle
+    //   "double X"      double-clicks X there; "turn" the shown camera page;
+    //   "background"    double-clicks the window's bare background (or "background x y")
+    //   "key X Tab"     a key, named as QKeySequence names it, on X
+    //   "answer T"      the next input box answers T
+    void play(const QString& story) {
+        for (const QString& step : story.split(';', Qt::SkipEmptyParts)) {
+            const QStringList word = step.split(' ');
+            const QString verb = word[0], name = word.value(1);
+            if (step.contains('=')) {
+                type(step.section('=', 0, 0), step.section('=', 1));
+            } else if (verb == "click" || verb == "double") {
+                mouse(find(name), verb == "double", spot(find(name)));
+            } else if (verb == "turn") {
+                doubleClick(find(find("Frame2")->isVisible() ? "Frame2" : "Frame3"),
+                            QPoint(117, 40));
+            } else if (verb == "background") {
+                doubleClick(window.get(), word.size() > 2 ? QPoint(word[1].toInt(), word[2].toInt())
+                                                          : QPoint(380, 300));
+            } else if (verb == "answer") {
+                boxes.answer(step.section(' ', 1).toStdString());
+            } else if (verb == "key") {
+                find(name)->setFocus();
+                QTest::keyClick(find(name), Qt::Key(QKeySequence(word[2])[0].key()));
+            } else {
+                ADD_FAILURE() << "no such step: " << step.toStdString();
+            }
+            QCoreApplication::processEvents();
+        }
+    }
+    static QPoint spot(QWidget* control) {
+        if (qobject_cast<QRadioButton*>(control))
+            return QPoint(control->width() - 3, control->height() / 2);
+        return control->inherits("QGroupBox") ? QPoint(control->width() - 4, 40) : QPoint();
+    }
+    void type(const QString& name, const QString& typed) {
+        doubleClick(find(name));
+        QTest::keyClicks(find(name), typed);
+    }
+    // What the window shows, probe by probe: "X" a control's text, "X.tip" its
+    // tooltip, "X.on" whether it is selected, "X.shown" whether it is seen,
+    // "X.enabled" whether it takes input,
+    // "X.focus" whether it has its window's focus, "X.cursor" where the cursor
+    // stands in it, "X.title" its window title; "message" the last message,
+    // "asked" the last input box, "starts" how often System Info was pressed.
+    QString shows(const QString& probe) {
+        const QString name = probe.section('.', 0, 0), what = probe.section('.', 1);
+        const auto yes = [](bool value) { return QString(value ? "1" : "0"); };
+        if (name == "message")
+            return boxes.messages.empty() ? "" : QString::fromStdString(boxes.messages.back().text);
+        if (name == "asked")
+            return boxes.inputs.empty() ? ""
+                                        : QString::fromStdString(boxes.inputs.back().text + "|" +
+                                                                 boxes.inputs.back().title + "|" +
+                                                                 boxes.inputs.back().defaultText);
+        if (name == "starts")
+            return QString::number(sysInfoStarts);
+        QWidget* control = find(name);
+        if (!control)
+            return "none";
+        if (what == "title")
+            return control->windowTitle();
+        if (what == "tip")
+            return control->toolTip();
+        if (what == "on")
+            return yes(control->property("checked").toBool());
+        if (what == "enabled")
+            return yes(control->isEnabled());
+        if (what == "shown")
+            return yes(control->isVisible());
+        if (what == "focus")
+            return yes(control->window()->focusWidget() == control);
+        if (what == "cursor")
+            return QString::number(control->property("cursorPosition").toInt());
+        return control->property("text").toString();
+    }
+    // Each story on a window of its own: what it shows afterwards, probe by
+    // probe, "Sensor=8.192;Option6.on=1".
+    void expectStories(std::initializer_list<std::pair<const char*, const char*>> stories) {
+        for (auto [story, expected] : stories) {
+            open();
+            boxes = {};
+            sysInfoStarts = 0;
+            play(story);
+            QStringList seen;
+            for (const QString& pair : QString(expected).split(';'))
+                seen << pair.section('=', 0, 0) + "=" + shows(pair.section('=', 0, 0));
+            EXPECT_EQ(seen.join(';'), expected) << story;
+        }
     }
 
     FakeBoxes boxes;

@@ -12,16 +12,13 @@
 namespace orbel::testing {
 namespace {
 
+const char* const kPitch = "Enter new Horizontal Resolution\r\rHor. Res X .";
+
+// clang-format off
 TEST_F(WindowTest, OpensReadyForTheFirstCalculation) {
-    EXPECT_EQ(window->windowTitle() + "|" + text("Sensor") + "|" + find<QLabel>("Label3")->text(),
-              "Orbel Lens Calculator|27.776|M");
+    expectStories({{"", "Form1.title=Orbel Lens Calculator;Sensor=27.776;Label3=M;Label4=M;Option12.on=1;Option7.on=1;Dist.focus=1;"
+                        "Frame2.shown=1;Frame3.shown=0;Sensor.shown=0;Label7.shown=0;Label8.shown=0;FOV.enabled=0"}});
     EXPECT_EQ(window->size(), QSize(420, 324));
-    EXPECT_EQ(window->focusWidget(), field("Dist"));
-    EXPECT_TRUE(option("Option12")->isChecked() && option("Option7")->isChecked());
-    EXPECT_TRUE(find("Frame2")->isVisible() && !field("FOV")->isEnabled());
-    for (const char* hidden : {"Frame3", "Sensor", "Label7", "Label8"})
-        EXPECT_FALSE(find(hidden)->isVisible()) << hidden;
-    // clang-format off
     for (auto [name, pixels] : {std::pair{"Fmm", QRect(232, 80, 33, 19)}, {"Wdth", QRect(232, 144, 49, 19)},
                                 {"Command1", QRect(168, 208, 81, 33)}, {"Option7", QRect(8, 160, 105, 33)}})
         EXPECT_EQ(find(name)->geometry(), pixels) << name;
@@ -29,9 +26,9 @@ TEST_F(WindowTest, OpensReadyForTheFirstCalculation) {
     for (auto [control, name] : {std::pair{"Wdth", "Object Width"}, {"Dist", "Object Distance"}, {"Fmm", "Lens f"},
                                  {"FOV", "FOV"}, {"Option5", "Sorel Mini & Tauk"}})
         EXPECT_EQ(QAccessible::queryAccessibleInterface(find(control))->text(QAccessible::Name), name);
-    // clang-format on
     EXPECT_EQ(QFontInfo(window->font()).family(), "Liberation Sans Narrow");
 }
+// clang-format on
 
 // Every caption is whole in its box, on both pages, in the window's font.
 TEST_F(WindowTest, EveryCaptionFitsItsBox) {
@@ -52,154 +49,76 @@ TEST_F(WindowTest, EveryCaptionFitsItsBox) {
         EXPECT_LE(box->fontMetrics().horizontalAdvance(box->title()), box->width() - 16);
 }
 
+// clang-format off
 // What Calculate writes shows from its first character, and a text wider than
 // its field is whole in the field's tooltip until the text changes.
 TEST_F(WindowTest, CalculateFillsTheEmptyFieldInEachUnitSystem) {
-    // clang-format off
-    const struct { const char *units, *wdth, *dist, *fmm, *shown, *tips, *message; } rows[] = {
-        {"Option12", "",      "10",   "35", "7.936|10|35|43.2863559301607",              "FOV",     ""},
-        {"Option10", "",      "30",   "35", "23.808|30|35|43.2863559301607",             "FOV",     ""},
-        {"Option11", "",      "120",  "50", "66.66|120|50|",                             "",        ""},
-        {"Option12", "0.25",  "11.5", "",   "0.25|11.5|1277.696|1.24551137441264",       "Fmm FOV", ""},
-        {"Option12", "",      "-1e4", "35", "-7936|-1e4|35|43.2863559301607",            "FOV",     ""},
-        {"Option11", "0.001", "120",  "",   "0.001|120|3333120|",                        "Fmm",     ""},
-        {"Option10", "",      "",     "35", "||35|",                                     "",        "Please type two of Object Width, Object Distance and Lens f, and leave the third one empty."},
-        {"Option11", "",      "ten",  "35", "|ten|35|",                                  "",        "Cannot calculate Object Width: Object Distance is not a number."}};
-    // clang-format on
-    for (const auto& row : rows) {
-        open();
-        click(option(row.units));
-        for (auto [name, typed] :
-             {std::pair{"Wdth", row.wdth}, {"Dist", row.dist}, {"Fmm", row.fmm}})
-            type(name, typed);
-        click(find("Command1"));
-        EXPECT_EQ(texts(), row.shown);
-        for (const char* name : {"Wdth", "Dist", "Fmm", "FOV"}) {
-            const bool tip = QString(row.tips).split(' ').contains(name);
-            EXPECT_EQ(field(name)->toolTip(), tip ? text(name) : "") << row.shown << " " << name;
-            EXPECT_TRUE(!tip || field(name)->cursorPosition() == 0) << row.shown << " " << name;
-        }
-        EXPECT_EQ(boxes.messages.size(), *row.message ? 1U : 0U) << row.shown;
-        for (const auto& message : boxes.messages)
-            EXPECT_EQ(message.text, row.message);
-        boxes.messages.clear();
-        doubleClick(field("Fmm"));
-        EXPECT_EQ(text("Fmm") + field("Fmm")->toolTip() + text("Sensor"), "27.776");
-    }
+    expectStories({
+        {"Dist=10;Fmm=35;click Command1",                  "Wdth=7.936;Wdth.tip=;FOV=43.2863559301607;FOV.tip=43.2863559301607;FOV.cursor=0;message="},
+        {"click Option10;Dist=30;Fmm=35;click Command1",   "Wdth=23.808;Wdth.tip=;FOV=43.2863559301607;message="},
+        {"click Option11;Dist=120;Fmm=50;click Command1",  "Wdth=66.66;FOV=;message="},
+        {"Wdth=0.25;Dist=11.5;click Command1",             "Fmm=1277.696;Fmm.tip=1277.696;Fmm.cursor=0;FOV=1.24551137441264;FOV.tip=1.24551137441264"},
+        {"Dist=-1e4;Fmm=35;click Command1",                "Wdth=-7936;Wdth.tip="},
+        {"click Option11;Wdth=0.001;Dist=120;click Command1", "Fmm=3333120;Fmm.tip=3333120;Fmm.cursor=0"},
+        {"Wdth=0.25;Dist=11.5;click Command1;double Fmm",  "Fmm=;Fmm.tip=;FOV.tip=1.24551137441264"},
+        {"click Option10;Fmm=35;click Command1",           "Wdth=;Fmm=35;message=Please type two of Object Width, Object Distance and Lens f, and leave the third one empty."},
+        {"click Option11;Dist=ten;Fmm=35;click Command1",  "Wdth=;Dist=ten;message=Cannot calculate Object Width: Object Distance is not a number."},
+        {"Dist=10;Fmm=35;key Fmm Return",                  "Wdth="},
+        {"Dist=10;Fmm=35;key Command1 Return",             "Wdth=7.936"}});
 }
 
-TEST_F(WindowTest, UnitsRelabelAndEmptyWidthAndDistanceADoubleClickEmptiesOneField) {
-    for (auto [units, label] :
-         {std::pair{"Option10", " Ft"}, {"Option11", " in."}, {"Option12", " M"}}) {
-        for (const char* name : {"Wdth", "Dist", "Fmm"})
-            type(name, "12.5");
-        click(option(units));
-        EXPECT_TRUE(option(units)->isChecked());
-        EXPECT_EQ(find<QLabel>("Label3")->text() + find<QLabel>("Label4")->text(),
-                  QString(label) + label);
-        EXPECT_EQ(texts(), "||12.5|") << units;
-    }
-    for (const char* name : {"Wdth", "Dist", "Fmm"}) {
-        for (const char* other : {"Wdth", "Dist", "Fmm"})
-            field(other)->setText("7");
-        doubleClick(field(name));
-        EXPECT_EQ(text("Wdth") + text("Dist") + text("Fmm"), "77") << name;
-    }
-    click(field("FOV")); // disabled: neither focus nor typing
-    QTest::keyClicks(field("FOV"), "12");
-    EXPECT_EQ(text("FOV"), "");
+TEST_F(WindowTest, UnitsRelabelAndEmptyTheLengthsADoubleClickEmptiesAField) {
+    expectStories({
+        {"Wdth=1;Dist=2;Fmm=3;FOV=4;click Option10",  "Option10.on=1;Label3= Ft;Label4= Ft;Wdth=;Dist=;Fmm=3;FOV=;Sensor=27.776"},
+        {"Wdth=1;Dist=2;Fmm=3;click Option11",        "Option11.on=1;Option12.on=0;Label3= in.;Label4= in.;Wdth=;Dist=;Fmm=3"},
+        {"click Option10;Wdth=1;Dist=2;click Option12", "Option12.on=1;Label3= M;Label4= M;Wdth=;Dist="},
+        {"Wdth=1;Dist=2;Fmm=3;double Wdth",           "Wdth=;Dist=2;Fmm=3"},
+        {"Wdth=1;Dist=2;Fmm=3;double Dist",           "Wdth=1;Dist=;Fmm=3"},
+        {"Wdth=1;Dist=2;Fmm=3;double Fmm",            "Wdth=1;Dist=2;Fmm="}});
 }
 
 // A camera is its whole box, not only its round button and caption.
 TEST_F(WindowTest, EveryCameraWritesItsSensorWidth) {
-    // clang-format off
-    const std::pair<const char*, const char*> rows[] = {
-        {"Option9", "28.16"}, {"Option13", "21.12"}, {"Option14", "14.08"}, {"Option15", "5.632"},
-        {"Option4", "13.888"}, {"Option8", "6.336"}, {"Option18", "8.46"}, {"Option7", "27.776"},
-        {"Option1", "15.36"}, {"Option2", "7.68"}, {"Option5", "4.8"}, {"Option3", "4.736"},
-        {"Option16", "13.568"}, {"Option17", "17.92"}, {"Option6", "8.192"}};
-    // clang-format on
-    for (auto [control, sensor] : rows) {
-        select(control);
-        EXPECT_EQ(text("Sensor"), sensor) << control;
-        EXPECT_TRUE(option(control)->isChecked()) << control;
-    }
-    EXPECT_TRUE(boxes.inputs.empty());
+    expectStories({
+        {"click Option9", "Sensor=28.16;Option9.on=1;Option7.on=0"}, {"click Option13", "Sensor=21.12;Option13.on=1"},
+        {"click Option14", "Sensor=14.08;Option14.on=1"},           {"click Option15", "Sensor=5.632;Option15.on=1"},
+        {"click Option4", "Sensor=13.888;Option4.on=1"},            {"click Option8", "Sensor=6.336;Option8.on=1"},
+        {"click Option18", "Sensor=8.46;Option18.on=1"},            {"click Option9;click Option7", "Sensor=27.776"},
+        {"turn;click Option1", "Sensor=15.36;Option1.on=1"},        {"turn;click Option2", "Sensor=7.68;Option2.on=1"},
+        {"turn;click Option5", "Sensor=4.8;Option5.on=1"},          {"turn;click Option3", "Sensor=4.736;Option3.on=1"},
+        {"turn;click Option16", "Sensor=13.568;Option16.on=1"},     {"turn;click Option17", "Sensor=17.92;Option17.on=1"},
+        {"turn;click Option1;click Option6", "Sensor=8.192;Option6.on=1;Option1.on=0;asked="}});
 }
 
 TEST_F(WindowTest, APageTurnShowsTheOtherPageAtItsFirstChoice) {
-    click(option("Option8"));
-    // clang-format off
-    for (auto [shown, first, sensor, picked] : {std::tuple{"Frame3", "Option6", "8.192", "Option16"},
-                                                {"Frame2", "Option7", "27.776", "Option8"},
-                                                {"Frame3", "Option6", "8.192", "Option16"}}) {
-        // clang-format on
-        turnPage();
-        EXPECT_TRUE(find(shown)->isVisible());
-        EXPECT_EQ(text("Sensor"), sensor);
-        for (QRadioButton* camera : find("Frame2")->findChildren<QRadioButton*>() +
-                                        find("Frame3")->findChildren<QRadioButton*>())
-            EXPECT_EQ(camera->isChecked(), camera->objectName() == first)
-                << camera->objectName().toStdString();
-        click(option(picked));
-    }
-    // Page Up or Down on a camera turns the page for keyboard users.
-    option("Option16")->setFocus();
-    QTest::keyClick(option("Option16"), Qt::Key_PageUp);
-    EXPECT_EQ(window->focusWidget(), option("Option7"));
-    QTest::keyClick(option("Option7"), Qt::Key_PageDown);
-    EXPECT_EQ(window->focusWidget(), option("Option6"));
-    field("Dist")->setFocus();
-    QTest::keyClick(field("Dist"), Qt::Key_PageDown); // only from a camera
-    click(find("Frame3"), QPoint(117, 40));           // a single click changes nothing
-    EXPECT_TRUE(find("Frame3")->isVisible() && option("Option6")->isChecked());
-    EXPECT_EQ(text("Sensor"), "8.192");
+    expectStories({
+        {"click Option8;turn",             "Frame3.shown=1;Frame2.shown=0;Sensor=8.192;Option6.on=1;Option8.on=0"},
+        {"turn;click Option16;turn",       "Frame2.shown=1;Frame3.shown=0;Sensor=27.776;Option7.on=1;Option16.on=0"},
+        {"click Option8;turn;turn",        "Frame2.shown=1;Option7.on=1;Option8.on=0;Sensor=27.776"},
+        {"click Option9;click Frame2",     "Frame2.shown=1;Option9.on=1;Sensor=28.16"},
+        {"key Option7 PgDown",             "Frame3.shown=1;Option6.focus=1;Sensor=8.192"},
+        {"turn;key Option6 PgUp",          "Frame2.shown=1;Option7.focus=1;Sensor=27.776"},
+        {"key Dist PgDown",                "Frame2.shown=1;Dist.focus=1"}});
 }
 
 TEST_F(WindowTest, SixCamerasTakeACustomResolution) {
-    // clang-format off
-    const struct { const char *control, *answer, *pitch, *defaultText, *shown; } rows[] = {
-        {"Option15", nullptr,  ".011mm",  "640",  "7.04|Brava 640|7.04mm"},
-        {"Option4",  nullptr,  ".0217mm", "640",  "13.888|Dalo 640|13.888mm"},
-        {"Option18", nullptr,  ".006mm",  "1280", "8.448|Lumo 1280|8.448mm"},
-        {"Option3",  "1024",   ".0074mm", "640",  "7.5776|Nano/Pico 1024|7.5776mm"},
-        {"Option16", "-10",    ".008mm",  "640",  "-0.08|Giga -10|-0.08mm"},
-        {"Option17", "4096",   ".014mm",  "640",  "57.344|Tera/Deca4096|57.344mm"},
-        {"Option15", "1024.0", ".011mm",  "640",  "11.264|Brava 1024.0|11.264mm"}};
-    // clang-format on
-    for (const auto& row : rows) {
-        boxes.inputs.clear();
-        if (row.answer)
-            boxes.answer(row.answer);
-        if (!option(row.control)->isVisibleTo(window.get()))
-            turnPage();
-        doubleClick(option(row.control), corner(option(row.control)));
-        click(option(row.control)); // the rest of a user's clicking keeps the entry
-        QCoreApplication::processEvents();
-        ASSERT_EQ(boxes.inputs.size(), 1U) << row.control;
-        EXPECT_EQ(boxes.inputs[0].text + "|" + boxes.inputs[0].title + "|" +
-                      boxes.inputs[0].defaultText,
-                  std::string("Enter new Horizontal Resolution\r\rHor. Res X ") + row.pitch +
-                      "|Custom Hor. Resolution|" + row.defaultText);
-        EXPECT_EQ(text("Sensor") + "|" + option(row.control)->text() + "|" +
-                      option(row.control)->toolTip(),
-                  row.shown);
-    }
-    // A later click brings the catalogue width back, not the caption; Enter
-    // on a camera with an entry opens it, on one without does nothing.
-    select("Option9");
-    select("Option15");
-    EXPECT_EQ(text("Sensor") + "|" + option("Option15")->text(), "5.632|Brava 1024.0");
-    boxes.answer("100");
-    QTest::keyClick(option("Option15"), Qt::Key_Return);
-    QCoreApplication::processEvents();
-    select("Option9");
-    doubleClick(option("Option9"));
-    QTest::keyClick(option("Option9"), Qt::Key_Return);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(text("Sensor") + "|" + option("Option15")->text(), "28.16|Brava 100");
-    EXPECT_EQ(boxes.inputs.size(), 2U);
+    const std::string p = std::string("asked=") + kPitch;
+    expectStories({
+        {"double Option15",                 (p + "011mm|Custom Hor. Resolution|640;Sensor=7.04;Option15=Brava 640;Option15.tip=7.04mm").c_str()},
+        {"double Option4",                  (p + "0217mm|Custom Hor. Resolution|640;Sensor=13.888;Option4=Dalo 640;Option4.tip=13.888mm").c_str()},
+        {"double Option18",                 (p + "006mm|Custom Hor. Resolution|1280;Sensor=8.448;Option18=Lumo 1280;Option18.tip=8.448mm").c_str()},
+        {"turn;answer 1024;double Option3", (p + "0074mm|Custom Hor. Resolution|640;Sensor=7.5776;Option3=Nano/Pico 1024").c_str()},
+        {"turn;answer -10;double Option16", (p + "008mm|Custom Hor. Resolution|640;Sensor=-0.08;Option16=Giga -10;Option16.tip=-0.08mm").c_str()},
+        {"turn;answer 4096;double Option17", (p + "014mm|Custom Hor. Resolution|640;Sensor=57.344;Option17=Tera/Deca4096").c_str()},
+        {"answer 1024.0;double Option15;click Option15", "Sensor=11.264;Option15=Brava 1024.0"},
+        {"answer 1024;double Option15;click Option9;click Option15", "Sensor=5.632;Option15=Brava 1024;Option15.tip=11.264mm"},
+        {"answer 1024;double Option15;turn;turn", "Option15=Brava 1024;Option7.on=1;Sensor=27.776"},
+        {"click Option15;answer 100;key Option15 Return", "Sensor=1.1;Option15=Brava 100"},
+        {"key Option7 Return;double Option9;key Option9 Return", "asked=;Sensor=28.16;Frame2.shown=1"},
+        {"answer ;double Option4",          "Sensor=13.888;Option4=DaloA/DaloB/DaloC/ Rundo - 640x480;message="},
+        {"answer wide;double Option4",      "Sensor=13.888;Option4.tip=13.888mm, 21.7um;message="}});
 }
+// clang-format on
 
 // What a user may paste into a field: the right number or the one message,
 // quickly, and nothing else changes.
@@ -233,43 +152,25 @@ TEST_F(WindowTest, BadInputGivesTheRightNumberOrOneMessage) {
     }
 }
 
-TEST_F(WindowTest, TabVisitsEachGroupAtItsSelectedButtonEnterPressesCalculate) {
-    const auto expectCycle = [this](Qt::Key key, std::initializer_list<const char*> stops) {
-        for (const char* next : stops) {
-            QTest::keyClick(window->focusWidget(), key,
-                            key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
-            EXPECT_EQ(window->focusWidget()->objectName(), next);
-        }
-    };
-    expectCycle(Qt::Key_Tab, {"Wdth", "Fmm", "Command1", "Option12", "Option7", "Dist"});
-    expectCycle(Qt::Key_Backtab, {"Option7", "Option12", "Command1", "Fmm", "Wdth", "Dist"});
-    click(option("Option10"));
-    turnPage();
-    field("Dist")->setFocus();
-    expectCycle(Qt::Key_Tab, {"Wdth", "Fmm", "Command1", "Option10", "Option6", "Dist"});
-    type("Dist", "10");
-    type("Fmm", "35");
-    QTest::keyClick(field("Fmm"), Qt::Key_Return); // Enter in a field calculates nothing
-    EXPECT_EQ(text("Wdth"), "");
-    find("Command1")->setFocus();
-    QTest::keyClick(find("Command1"), Qt::Key_Return);
-    EXPECT_EQ(text("Wdth"), "2.341"); // 8.192 mm at 10 ft, 35 mm
+// clang-format off
+// Tab visits each option group at its selected button; hidden controls are skipped.
+TEST_F(WindowTest, TabVisitsEveryStopInOrder) {
+    expectStories({
+        {"key Dist Tab", "Wdth.focus=1"},        {"key Wdth Tab", "Fmm.focus=1"},          {"key Fmm Tab", "Command1.focus=1"},
+        {"key Command1 Tab", "Option12.focus=1"}, {"key Option12 Tab", "Option7.focus=1"}, {"key Option7 Tab", "Dist.focus=1"},
+        {"key Dist Backtab", "Option7.focus=1"}, {"key Option7 Backtab", "Option12.focus=1"}, {"key Wdth Backtab", "Dist.focus=1"},
+        {"click Option10;turn;key Command1 Tab", "Option10.focus=1"}, {"click Option10;turn;key Option10 Tab", "Option6.focus=1"},
+        {"turn;key Option6 Tab", "Dist.focus=1"}});
 }
 
 TEST_F(WindowTest, OnlyTheBareBackgroundOpensTheAboutWindow) {
-    // clang-format off
-    const struct { const char* name; QPoint at; bool opens; } rows[] = {
-        {"Label5", {5, 5}, false}, {"Frame1", {60, 10}, false}, {"FOV", {5, 5}, false}, {"Option10", {10, 10}, false},
-        {"Option9", {10, 10}, false}, {"Dist", {5, 5}, false}, {"Command1", {5, 5}, false},
-        {"Frame2", {117, 40}, false}, {"Form1", {250, 15}, true}, {"Form1", {380, 300}, true}};
-    // clang-format on
-    for (const auto& row : rows) {
-        if (about())
-            about()->close();
-        doubleClick(row.opens ? window.get() : find(row.name), row.at);
-        EXPECT_EQ(about() && about()->isVisible(), row.opens) << row.name;
-    }
+    expectStories({
+        {"double Label5", "frmAbout.shown=none"}, {"double Frame1", "frmAbout.shown=none"}, {"double FOV", "frmAbout.shown=none"},
+        {"double Option10", "frmAbout.shown=none"}, {"double Option9", "frmAbout.shown=none"}, {"double Dist", "frmAbout.shown=none"},
+        {"double Command1", "frmAbout.shown=none"}, {"double Frame2", "frmAbout.shown=none;Frame3.shown=1"},
+        {"background 250 15", "frmAbout.shown=1"}, {"background", "frmAbout.shown=1"}});
 }
+// clang-format on
 
 // The real boxes stand over the window the user acted in, titled as written
 // or with the program's title.
@@ -288,11 +189,7 @@ TEST_F(WindowTest, BoxesStandOverTheWindowActedIn) {
         }
     });
     closer.start(5);
-    type("Fmm", "35");
-    click(find("Command1"));
-    doubleClick(option("Option15"));
-    QCoreApplication::processEvents();
-    click(find("cmdSysInfo", openAbout()));
+    play("Fmm=35;click Command1;double Option15;background;click cmdSysInfo");
     EXPECT_EQ(seen, QStringList({"Form1|Orbel Lens Calculator", "Form1|Custom Hor. Resolution",
                                  "frmAbout|Orbel Lens Calculator"}));
 }
