@@ -43,8 +43,6 @@ protected:
         twice ? QTest::mouseDClick(widget->window()->windowHandle(), Qt::LeftButton, {}, where)
               : QTest::mouseClick(widget->window()->windowHandle(), Qt::LeftButton, {}, where);
     }
-    static void click(QWidget* widget, QPoint at = {}) { mouse(widget, false, at); }
-    static void doubleClick(QWidget* widget, QPoint at = {}) { mouse(widget, true, at); }
 
     // A control of the main window or of the About window, or the About window.
     template <typename T = QWidget> T* find(const QString& name) const {
@@ -56,8 +54,7 @@ protected:
         EXPECT_TRUE(found || name == "frmAbout") << name.toStdString();
         return found;
     }
-    QLineEdit* field(const char* name) const { return find<QLineEdit>(name); }
-    QString text(const char* name) const { return field(name)->text(); }
+    QString text(const char* name) const { return find(name)->property("text").toString(); }
 
     // The About window, if one was made: never more than one.
     static QWidget* about() {
@@ -90,11 +87,12 @@ protected:
             } else if (verb == "click" || verb == "double") {
                 mouse(find(name), verb == "double", spot(find(name)));
             } else if (verb == "turn") {
-                doubleClick(find(find("Frame2")->isVisible() ? "Frame2" : "Frame3"),
-                            QPoint(117, 40));
+                mouse(find(find("Frame2")->isVisible() ? "Frame2" : "Frame3"), true,
+                      QPoint(117, 40));
             } else if (verb == "background") {
-                doubleClick(window.get(), word.size() > 2 ? QPoint(word[1].toInt(), word[2].toInt())
-                                                          : QPoint(380, 300));
+                mouse(window.get(), true,
+                      word.size() > 2 ? QPoint(word[1].toInt(), word[2].toInt())
+                                      : QPoint(380, 300));
             } else if (verb == "answer") {
                 boxes.answer(step.section(' ', 1).toStdString());
             } else if (verb == "key") {
@@ -112,45 +110,31 @@ protected:
         return control->inherits("QGroupBox") ? QPoint(control->width() - 4, 40) : QPoint();
     }
     void type(const QString& name, const QString& typed) {
-        doubleClick(find(name));
+        mouse(find(name), true);
         QTest::keyClicks(find(name), typed);
     }
-    // What the window shows, probe by probe: "X" a control's text, "X.tip" its
-    // tooltip, "X.on" whether it is selected, "X.shown" whether it is seen,
-    // "X.enabled" whether it takes input,
-    // "X.focus" whether it has its window's focus, "X.cursor" where the cursor
-    // stands in it, "X.title" its window title; "message" the last message,
-    // "asked" the last input box, "starts" how often System Info was pressed.
+    // What the window shows: "X" a control's text, "X.focus" whether it has
+    // its window's focus, "X.p" its Qt property p ("FOV.toolTip",
+    // "Option7.checked"); "message" the last message, "asked" the last input
+    // box, "starts" how often System Info was pressed.
     QString shows(const QString& probe) {
         const QString name = probe.section('.', 0, 0), what = probe.section('.', 1);
-        const auto yes = [](bool value) { return QString(value ? "1" : "0"); };
-        if (name == "message")
-            return boxes.messages.empty() ? "" : QString::fromStdString(boxes.messages.back().text);
-        if (name == "asked")
-            return boxes.inputs.empty() ? ""
-                                        : QString::fromStdString(boxes.inputs.back().text + "|" +
-                                                                 boxes.inputs.back().title + "|" +
-                                                                 boxes.inputs.back().defaultText);
-        if (name == "starts")
-            return QString::number(sysInfoStarts);
+        const auto& asked = boxes.inputs.empty() ? FakeBoxes::Asked{} : boxes.inputs.back();
+        if (name == "message" || name == "asked" || name == "starts")
+            return name == "starts" ? QString::number(sysInfoStarts)
+                   : name == "asked"
+                       ? QString::fromStdString(boxes.inputs.empty()
+                                                    ? ""
+                                                    : asked.text + "|" + asked.title + "|" +
+                                                          asked.defaultText)
+                       : QString::fromStdString(
+                             boxes.messages.empty() ? "" : boxes.messages.back().text);
         QWidget* control = find(name);
-        if (!control)
-            return "none";
-        if (what == "title")
-            return control->windowTitle();
-        if (what == "tip")
-            return control->toolTip();
-        if (what == "on")
-            return yes(control->property("checked").toBool());
-        if (what == "enabled")
-            return yes(control->isEnabled());
-        if (what == "shown")
-            return yes(control->isVisible());
-        if (what == "focus")
-            return yes(control->window()->focusWidget() == control);
-        if (what == "cursor")
-            return QString::number(control->property("cursorPosition").toInt());
-        return control->property("text").toString();
+        if (!control || what == "focus")
+            return !control                                      ? "none"
+                   : control->window()->focusWidget() == control ? "true"
+                                                                 : "false";
+        return control->property(what.isEmpty() ? "text" : qPrintable(what)).toString();
     }
     // Each story on a window of its own: what it shows afterwards, probe by
     // probe, "Sensor=8.192;Option6.on=1".

@@ -19,17 +19,17 @@ using AboutTest = WindowTest;
 // clang-format off
 TEST_F(AboutTest, ShowsTitleVersionAndCreditAndClosesOrStartsSystemInfo) {
     expectStories({
-        {"background", "frmAbout.title=About Orbel Lens Calculator;lblTitle=Orbel Lens Calculator;lblVersion=Version 1.2.3;"
+        {"background", "frmAbout.windowTitle=About Orbel Lens Calculator;lblTitle=Orbel Lens Calculator;lblVersion=Version 1.2.3;"
                        "lblDescription=Program to calculate Lens focal distance for Orbel products;lblDisclaimer=by Tovrik;"
-                       "cmdOK=OK;cmdSysInfo=&System Info...;cmdOK.focus=1"},
-        {"background;key cmdOK Tab", "picIcon.focus=1"}, {"background;key picIcon Tab", "cmdSysInfo.focus=1"},
-        {"background;key cmdSysInfo Tab", "cmdOK.focus=1"},
-        {"background;key cmdOK Esc", "frmAbout.shown=0;starts=0"},      {"background;key cmdOK Return", "frmAbout.shown=0;starts=0"},
-        {"background;key picIcon Return", "frmAbout.shown=0;starts=0"}, {"background;key cmdSysInfo Esc", "frmAbout.shown=0;starts=0"},
-        {"background;key cmdSysInfo Return", "frmAbout.shown=1;starts=1"}, {"background;key cmdSysInfo Space", "frmAbout.shown=1;starts=1"},
-        {"background;click cmdOK", "frmAbout.shown=0;starts=0"},
-        {"background;click cmdSysInfo;click cmdSysInfo", "frmAbout.shown=1;starts=2"},
-        {"background;click cmdOK;background;background", "frmAbout.shown=1;cmdOK.focus=1;lblVersion=Version 1.2.3"}});
+                       "cmdOK=OK;cmdSysInfo=&System Info...;cmdOK.focus=true"},
+        {"background;key cmdOK Tab", "picIcon.focus=true"}, {"background;key picIcon Tab", "cmdSysInfo.focus=true"},
+        {"background;key cmdSysInfo Tab", "cmdOK.focus=true"},
+        {"background;key cmdOK Esc", "frmAbout.visible=false;starts=0"},      {"background;key cmdOK Return", "frmAbout.visible=false;starts=0"},
+        {"background;key picIcon Return", "frmAbout.visible=false;starts=0"}, {"background;key cmdSysInfo Esc", "frmAbout.visible=false;starts=0"},
+        {"background;key cmdSysInfo Return", "frmAbout.visible=true;starts=1"}, {"background;key cmdSysInfo Space", "frmAbout.visible=true;starts=1"},
+        {"background;click cmdOK", "frmAbout.visible=false;starts=0"},
+        {"background;click cmdSysInfo;click cmdSysInfo", "frmAbout.visible=true;starts=2"},
+        {"background;click cmdOK;background;background", "frmAbout.visible=true;cmdOK.focus=true;lblVersion=Version 1.2.3"}});
     // Whole on the screen, in the window's font, every text whole in its box.
     QWidget* about = openAbout();
     EXPECT_EQ(about->size(), QSize(290, 200));
@@ -82,7 +82,7 @@ TEST_F(AboutTest, SystemInfoStartsTheDesktopsFirstToolAlongTheSearchPath) {
     for (const auto& [path, started] : rows) {
         boxes.messages.clear();
         searchPath = path;
-        click(find("cmdSysInfo"));
+        play("click cmdSysInfo");
         for (int waited = 0; !started.empty() && waited < 5000 && !fs::exists(started + ".marker");
              waited += 20)
             QTest::qWait(20);

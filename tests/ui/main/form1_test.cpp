@@ -16,8 +16,8 @@ const char* const kPitch = "Enter new Horizontal Resolution\r\rHor. Res X .";
 
 // clang-format off
 TEST_F(WindowTest, OpensReadyForTheFirstCalculation) {
-    expectStories({{"", "Form1.title=Orbel Lens Calculator;Sensor=27.776;Label3=M;Label4=M;Option12.on=1;Option7.on=1;Dist.focus=1;"
-                        "Frame2.shown=1;Frame3.shown=0;Sensor.shown=0;Label7.shown=0;Label8.shown=0;FOV.enabled=0"}});
+    expectStories({{"", "Form1.windowTitle=Orbel Lens Calculator;Sensor=27.776;Label3=M;Label4=M;Option12.checked=true;Option7.checked=true;Dist.focus=true;"
+                        "Frame2.visible=true;Frame3.visible=false;Sensor.visible=false;Label7.visible=false;Label8.visible=false;FOV.enabled=false"}});
     EXPECT_EQ(window->size(), QSize(420, 324));
     for (auto [name, pixels] : {std::pair{"Fmm", QRect(232, 80, 33, 19)}, {"Wdth", QRect(232, 144, 49, 19)},
                                 {"Command1", QRect(168, 208, 81, 33)}, {"Option7", QRect(8, 160, 105, 33)}})
@@ -54,13 +54,13 @@ TEST_F(WindowTest, EveryCaptionFitsItsBox) {
 // its field is whole in the field's tooltip until the text changes.
 TEST_F(WindowTest, CalculateFillsTheEmptyFieldInEachUnitSystem) {
     expectStories({
-        {"Dist=10;Fmm=35;click Command1",                  "Wdth=7.936;Wdth.tip=;FOV=43.2863559301607;FOV.tip=43.2863559301607;FOV.cursor=0;message="},
-        {"click Option10;Dist=30;Fmm=35;click Command1",   "Wdth=23.808;Wdth.tip=;FOV=43.2863559301607;message="},
+        {"Dist=10;Fmm=35;click Command1",                  "Wdth=7.936;Wdth.toolTip=;FOV=43.2863559301607;FOV.toolTip=43.2863559301607;FOV.cursorPosition=0;message="},
+        {"click Option10;Dist=30;Fmm=35;click Command1",   "Wdth=23.808;Wdth.toolTip=;FOV=43.2863559301607;message="},
         {"click Option11;Dist=120;Fmm=50;click Command1",  "Wdth=66.66;FOV=;message="},
-        {"Wdth=0.25;Dist=11.5;click Command1",             "Fmm=1277.696;Fmm.tip=1277.696;Fmm.cursor=0;FOV=1.24551137441264;FOV.tip=1.24551137441264"},
-        {"Dist=-1e4;Fmm=35;click Command1",                "Wdth=-7936;Wdth.tip="},
-        {"click Option11;Wdth=0.001;Dist=120;click Command1", "Fmm=3333120;Fmm.tip=3333120;Fmm.cursor=0"},
-        {"Wdth=0.25;Dist=11.5;click Command1;double Fmm",  "Fmm=;Fmm.tip=;FOV.tip=1.24551137441264"},
+        {"Wdth=0.25;Dist=11.5;click Command1",             "Fmm=1277.696;Fmm.toolTip=1277.696;Fmm.cursorPosition=0;FOV=1.24551137441264;FOV.toolTip=1.24551137441264"},
+        {"Dist=-1e4;Fmm=35;click Command1",                "Wdth=-7936;Wdth.toolTip="},
+        {"click Option11;Wdth=0.001;Dist=120;click Command1", "Fmm=3333120;Fmm.toolTip=3333120;Fmm.cursorPosition=0"},
+        {"Wdth=0.25;Dist=11.5;click Command1;double Fmm",  "Fmm=;Fmm.toolTip=;FOV.toolTip=1.24551137441264"},
         {"click Option10;Fmm=35;click Command1",           "Wdth=;Fmm=35;message=Please type two of Object Width, Object Distance and Lens f, and leave the third one empty."},
         {"click Option11;Dist=ten;Fmm=35;click Command1",  "Wdth=;Dist=ten;message=Cannot calculate Object Width: Object Distance is not a number."},
         {"Dist=10;Fmm=35;key Fmm Return",                  "Wdth="},
@@ -69,9 +69,9 @@ TEST_F(WindowTest, CalculateFillsTheEmptyFieldInEachUnitSystem) {
 
 TEST_F(WindowTest, UnitsRelabelAndEmptyTheLengthsADoubleClickEmptiesAField) {
     expectStories({
-        {"Wdth=1;Dist=2;Fmm=3;FOV=4;click Option10",  "Option10.on=1;Label3= Ft;Label4= Ft;Wdth=;Dist=;Fmm=3;FOV=;Sensor=27.776"},
-        {"Wdth=1;Dist=2;Fmm=3;click Option11",        "Option11.on=1;Option12.on=0;Label3= in.;Label4= in.;Wdth=;Dist=;Fmm=3"},
-        {"click Option10;Wdth=1;Dist=2;click Option12", "Option12.on=1;Label3= M;Label4= M;Wdth=;Dist="},
+        {"Wdth=1;Dist=2;Fmm=3;FOV=4;click Option10",  "Option10.checked=true;Label3= Ft;Label4= Ft;Wdth=;Dist=;Fmm=3;FOV=;Sensor=27.776"},
+        {"Wdth=1;Dist=2;Fmm=3;click Option11",        "Option11.checked=true;Option12.checked=false;Label3= in.;Label4= in.;Wdth=;Dist=;Fmm=3"},
+        {"click Option10;Wdth=1;Dist=2;click Option12", "Option12.checked=true;Label3= M;Label4= M;Wdth=;Dist="},
         {"Wdth=1;Dist=2;Fmm=3;double Wdth",           "Wdth=;Dist=2;Fmm=3"},
         {"Wdth=1;Dist=2;Fmm=3;double Dist",           "Wdth=1;Dist=;Fmm=3"},
         {"Wdth=1;Dist=2;Fmm=3;double Fmm",            "Wdth=1;Dist=2;Fmm="}});
@@ -80,43 +80,43 @@ TEST_F(WindowTest, UnitsRelabelAndEmptyTheLengthsADoubleClickEmptiesAField) {
 // A camera is its whole box, not only its round button and caption.
 TEST_F(WindowTest, EveryCameraWritesItsSensorWidth) {
     expectStories({
-        {"click Option9", "Sensor=28.16;Option9.on=1;Option7.on=0"}, {"click Option13", "Sensor=21.12;Option13.on=1"},
-        {"click Option14", "Sensor=14.08;Option14.on=1"},           {"click Option15", "Sensor=5.632;Option15.on=1"},
-        {"click Option4", "Sensor=13.888;Option4.on=1"},            {"click Option8", "Sensor=6.336;Option8.on=1"},
-        {"click Option18", "Sensor=8.46;Option18.on=1"},            {"click Option9;click Option7", "Sensor=27.776"},
-        {"turn;click Option1", "Sensor=15.36;Option1.on=1"},        {"turn;click Option2", "Sensor=7.68;Option2.on=1"},
-        {"turn;click Option5", "Sensor=4.8;Option5.on=1"},          {"turn;click Option3", "Sensor=4.736;Option3.on=1"},
-        {"turn;click Option16", "Sensor=13.568;Option16.on=1"},     {"turn;click Option17", "Sensor=17.92;Option17.on=1"},
-        {"turn;click Option1;click Option6", "Sensor=8.192;Option6.on=1;Option1.on=0;asked="}});
+        {"click Option9", "Sensor=28.16;Option9.checked=true;Option7.checked=false"}, {"click Option13", "Sensor=21.12;Option13.checked=true"},
+        {"click Option14", "Sensor=14.08;Option14.checked=true"},           {"click Option15", "Sensor=5.632;Option15.checked=true"},
+        {"click Option4", "Sensor=13.888;Option4.checked=true"},            {"click Option8", "Sensor=6.336;Option8.checked=true"},
+        {"click Option18", "Sensor=8.46;Option18.checked=true"},            {"click Option9;click Option7", "Sensor=27.776"},
+        {"turn;click Option1", "Sensor=15.36;Option1.checked=true"},        {"turn;click Option2", "Sensor=7.68;Option2.checked=true"},
+        {"turn;click Option5", "Sensor=4.8;Option5.checked=true"},          {"turn;click Option3", "Sensor=4.736;Option3.checked=true"},
+        {"turn;click Option16", "Sensor=13.568;Option16.checked=true"},     {"turn;click Option17", "Sensor=17.92;Option17.checked=true"},
+        {"turn;click Option1;click Option6", "Sensor=8.192;Option6.checked=true;Option1.checked=false;asked="}});
 }
 
 TEST_F(WindowTest, APageTurnShowsTheOtherPageAtItsFirstChoice) {
     expectStories({
-        {"click Option8;turn",             "Frame3.shown=1;Frame2.shown=0;Sensor=8.192;Option6.on=1;Option8.on=0"},
-        {"turn;click Option16;turn",       "Frame2.shown=1;Frame3.shown=0;Sensor=27.776;Option7.on=1;Option16.on=0"},
-        {"click Option8;turn;turn",        "Frame2.shown=1;Option7.on=1;Option8.on=0;Sensor=27.776"},
-        {"click Option9;click Frame2",     "Frame2.shown=1;Option9.on=1;Sensor=28.16"},
-        {"key Option7 PgDown",             "Frame3.shown=1;Option6.focus=1;Sensor=8.192"},
-        {"turn;key Option6 PgUp",          "Frame2.shown=1;Option7.focus=1;Sensor=27.776"},
-        {"key Dist PgDown",                "Frame2.shown=1;Dist.focus=1"}});
+        {"click Option8;turn",             "Frame3.visible=true;Frame2.visible=false;Sensor=8.192;Option6.checked=true;Option8.checked=false"},
+        {"turn;click Option16;turn",       "Frame2.visible=true;Frame3.visible=false;Sensor=27.776;Option7.checked=true;Option16.checked=false"},
+        {"click Option8;turn;turn",        "Frame2.visible=true;Option7.checked=true;Option8.checked=false;Sensor=27.776"},
+        {"click Option9;click Frame2",     "Frame2.visible=true;Option9.checked=true;Sensor=28.16"},
+        {"key Option7 PgDown",             "Frame3.visible=true;Option6.focus=true;Sensor=8.192"},
+        {"turn;key Option6 PgUp",          "Frame2.visible=true;Option7.focus=true;Sensor=27.776"},
+        {"key Dist PgDown",                "Frame2.visible=true;Dist.focus=true"}});
 }
 
 TEST_F(WindowTest, SixCamerasTakeACustomResolution) {
     const std::string p = std::string("asked=") + kPitch;
     expectStories({
-        {"double Option15",                 (p + "011mm|Custom Hor. Resolution|640;Sensor=7.04;Option15=Brava 640;Option15.tip=7.04mm").c_str()},
-        {"double Option4",                  (p + "0217mm|Custom Hor. Resolution|640;Sensor=13.888;Option4=Dalo 640;Option4.tip=13.888mm").c_str()},
-        {"double Option18",                 (p + "006mm|Custom Hor. Resolution|1280;Sensor=8.448;Option18=Lumo 1280;Option18.tip=8.448mm").c_str()},
+        {"double Option15",                 (p + "011mm|Custom Hor. Resolution|640;Sensor=7.04;Option15=Brava 640;Option15.toolTip=7.04mm").c_str()},
+        {"double Option4",                  (p + "0217mm|Custom Hor. Resolution|640;Sensor=13.888;Option4=Dalo 640;Option4.toolTip=13.888mm").c_str()},
+        {"double Option18",                 (p + "006mm|Custom Hor. Resolution|1280;Sensor=8.448;Option18=Lumo 1280;Option18.toolTip=8.448mm").c_str()},
         {"turn;answer 1024;double Option3", (p + "0074mm|Custom Hor. Resolution|640;Sensor=7.5776;Option3=Nano/Pico 1024").c_str()},
-        {"turn;answer -10;double Option16", (p + "008mm|Custom Hor. Resolution|640;Sensor=-0.08;Option16=Giga -10;Option16.tip=-0.08mm").c_str()},
+        {"turn;answer -10;double Option16", (p + "008mm|Custom Hor. Resolution|640;Sensor=-0.08;Option16=Giga -10;Option16.toolTip=-0.08mm").c_str()},
         {"turn;answer 4096;double Option17", (p + "014mm|Custom Hor. Resolution|640;Sensor=57.344;Option17=Tera/Deca4096").c_str()},
         {"answer 1024.0;double Option15;click Option15", "Sensor=11.264;Option15=Brava 1024.0"},
-        {"answer 1024;double Option15;click Option9;click Option15", "Sensor=5.632;Option15=Brava 1024;Option15.tip=11.264mm"},
-        {"answer 1024;double Option15;turn;turn", "Option15=Brava 1024;Option7.on=1;Sensor=27.776"},
+        {"answer 1024;double Option15;click Option9;click Option15", "Sensor=5.632;Option15=Brava 1024;Option15.toolTip=11.264mm"},
+        {"answer 1024;double Option15;turn;turn", "Option15=Brava 1024;Option7.checked=true;Sensor=27.776"},
         {"click Option15;answer 100;key Option15 Return", "Sensor=1.1;Option15=Brava 100"},
-        {"key Option7 Return;double Option9;key Option9 Return", "asked=;Sensor=28.16;Frame2.shown=1"},
+        {"key Option7 Return;double Option9;key Option9 Return", "asked=;Sensor=28.16;Frame2.visible=true"},
         {"answer ;double Option4",          "Sensor=13.888;Option4=DaloA/DaloB/DaloC/ Rundo - 640x480;message="},
-        {"answer wide;double Option4",      "Sensor=13.888;Option4.tip=13.888mm, 21.7um;message="}});
+        {"answer wide;double Option4",      "Sensor=13.888;Option4.toolTip=13.888mm, 21.7um;message="}});
 }
 // clang-format on
 
@@ -137,13 +137,15 @@ TEST_F(WindowTest, BadInputGivesTheRightNumberOrOneMessage) {
                                                                  {"Fmm", "Dist", "10", "Wdth", row.fromFmm}}) {
             // clang-format on
             for (const char* name : {"Wdth", "Dist", "Fmm"})
-                field(name)->setText(name == bad ? row.text : name == other ? otherText : "");
+                find(name)->setProperty("text", name == bad     ? row.text
+                                                : name == other ? otherText
+                                                                : "");
             boxes.messages.clear();
             find("Command1")->setFocus();
             QCoreApplication::processEvents();
             QElapsedTimer timer;
             timer.start();
-            click(find("Command1"));
+            play("click Command1");
             EXPECT_LT(timer.elapsed(), 100) << row.name;
             EXPECT_EQ(text(computed) + "|" + text(bad), QString(expected) + "|" + row.text)
                 << bad << ": " << row.name;
@@ -156,19 +158,19 @@ TEST_F(WindowTest, BadInputGivesTheRightNumberOrOneMessage) {
 // Tab visits each option group at its selected button; hidden controls are skipped.
 TEST_F(WindowTest, TabVisitsEveryStopInOrder) {
     expectStories({
-        {"key Dist Tab", "Wdth.focus=1"},        {"key Wdth Tab", "Fmm.focus=1"},          {"key Fmm Tab", "Command1.focus=1"},
-        {"key Command1 Tab", "Option12.focus=1"}, {"key Option12 Tab", "Option7.focus=1"}, {"key Option7 Tab", "Dist.focus=1"},
-        {"key Dist Backtab", "Option7.focus=1"}, {"key Option7 Backtab", "Option12.focus=1"}, {"key Wdth Backtab", "Dist.focus=1"},
-        {"click Option10;turn;key Command1 Tab", "Option10.focus=1"}, {"click Option10;turn;key Option10 Tab", "Option6.focus=1"},
-        {"turn;key Option6 Tab", "Dist.focus=1"}});
+        {"key Dist Tab", "Wdth.focus=true"},        {"key Wdth Tab", "Fmm.focus=true"},          {"key Fmm Tab", "Command1.focus=true"},
+        {"key Command1 Tab", "Option12.focus=true"}, {"key Option12 Tab", "Option7.focus=true"}, {"key Option7 Tab", "Dist.focus=true"},
+        {"key Dist Backtab", "Option7.focus=true"}, {"key Option7 Backtab", "Option12.focus=true"}, {"key Wdth Backtab", "Dist.focus=true"},
+        {"click Option10;turn;key Command1 Tab", "Option10.focus=true"}, {"click Option10;turn;key Option10 Tab", "Option6.focus=true"},
+        {"turn;key Option6 Tab", "Dist.focus=true"}});
 }
 
 TEST_F(WindowTest, OnlyTheBareBackgroundOpensTheAboutWindow) {
     expectStories({
-        {"double Label5", "frmAbout.shown=none"}, {"double Frame1", "frmAbout.shown=none"}, {"double FOV", "frmAbout.shown=none"},
-        {"double Option10", "frmAbout.shown=none"}, {"double Option9", "frmAbout.shown=none"}, {"double Dist", "frmAbout.shown=none"},
-        {"double Command1", "frmAbout.shown=none"}, {"double Frame2", "frmAbout.shown=none;Frame3.shown=1"},
-        {"background 250 15", "frmAbout.shown=1"}, {"background", "frmAbout.shown=1"}});
+        {"double Label5", "frmAbout.visible=none"}, {"double Frame1", "frmAbout.visible=none"}, {"double FOV", "frmAbout.visible=none"},
+        {"double Option10", "frmAbout.visible=none"}, {"double Option9", "frmAbout.visible=none"}, {"double Dist", "frmAbout.visible=none"},
+        {"double Command1", "frmAbout.visible=none"}, {"double Frame2", "frmAbout.visible=none;Frame3.visible=true"},
+        {"background 250 15", "frmAbout.visible=true"}, {"background", "frmAbout.visible=true"}});
 }
 // clang-format on
 
