@@ -34,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::memcpy(&type, data, sizeof type);
     const std::uint8_t ask = data[4];
     const std::string bytes(reinterpret_cast<const char*>(data + 5), size - 5);
-    const std::string key = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
+    const std::string key = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)",
+                      lower = R"(software\microsoft\shared tools\msinfo)";
     orbel::InMemoryRegistry registry;
     registry.setValue(orbel::Registry::kLocalMachine, key, "PATH", type,
                       {bytes.begin(), bytes.end()});
@@ -44,16 +45,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string before = (ask & 8) ? "before" : "";
     std::string text = before;
     bool found = false;
-    const auto error = orbel::testing::raised([&] {
-        found = launcher.GetKeyValue(orbel::Registry::kLocalMachine,
-                                     (ask & 4)   ? "SOFTWARE"
-                                     : (ask & 1) ? "software\\microsoft\\shared tools\\msinfo"
-                                                 : key,
-                                     (ask & 2)   ? "OTHER"
-                                     : (ask & 1) ? "path"
-                                                 : "PATH",
-                                     text);
-    });
+    const std::string asked = (ask & 4) ? "SOFTWARE" : (ask & 1) ? lower : key;
+    const std::string name = (ask & 2) ? "OTHER" : (ask & 1) ? "path" : "PATH";
+    const auto error = orbel::testing::raised(
+        [&] { found = launcher.GetKeyValue(orbel::Registry::kLocalMachine, asked, name, text); });
     std::uint32_t number = 0;
     std::memcpy(&number, bytes.data(), std::min<std::size_t>(bytes.size(), 4));
     FUZZ_CHECK(registry.openKeys() == 0);
