@@ -74,7 +74,7 @@ protected:
     //   "click X"       clicks control X: an option button at the far end of its
     //                   box, away from text and round button, a frame at an empty
     //                   spot right of its buttons, anything else in its middle
-    //   "double X"      double-clicks X there; "turn" the shown camera page;
+    //   "double X"      double-clicks X there
     //   "background"    double-clicks the window's bare background (or "background x y")
     //   "key X Tab"     a key, named as QKeySequence names it, on X
     //   "answer T"      the next input box answers T
@@ -86,9 +86,6 @@ protected:
                 type(step.section('=', 0, 0), step.section('=', 1));
             } else if (verb == "click" || verb == "double") {
                 mouse(find(name), verb == "double", spot(find(name)));
-            } else if (verb == "turn") {
-                mouse(find(find("Frame2")->isVisible() ? "Frame2" : "Frame3"), true,
-                      QPoint(117, 40));
             } else if (verb == "background") {
                 mouse(window.get(), true,
                       word.size() > 2 ? QPoint(word[1].toInt(), word[2].toInt())
@@ -119,16 +116,13 @@ protected:
     // box, "starts" how often System Info was pressed.
     QString shows(const QString& probe) {
         const QString name = probe.section('.', 0, 0), what = probe.section('.', 1);
-        const auto& asked = boxes.inputs.empty() ? FakeBoxes::Asked{} : boxes.inputs.back();
-        if (name == "message" || name == "asked" || name == "starts")
-            return name == "starts" ? QString::number(sysInfoStarts)
-                   : name == "asked"
-                       ? QString::fromStdString(boxes.inputs.empty()
-                                                    ? ""
-                                                    : asked.text + "|" + asked.title + "|" +
-                                                          asked.defaultText)
-                       : QString::fromStdString(
-                             boxes.messages.empty() ? "" : boxes.messages.back().text);
+        const FakeBoxes::Asked none, &asked = boxes.inputs.empty() ? none : boxes.inputs.back();
+        if (name == "starts")
+            return QString::number(sysInfoStarts);
+        if (name == "message")
+            return QString::fromStdString(boxes.messages.empty() ? "" : boxes.messages.back().text);
+        if (name == "asked")
+            return QString::fromStdString(asked.text + "|" + asked.title + "|" + asked.defaultText);
         QWidget* control = find(name);
         if (!control || what == "focus")
             return !control                                      ? "none"

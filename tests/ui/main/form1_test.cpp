@@ -84,20 +84,20 @@ TEST_F(WindowTest, EveryCameraWritesItsSensorWidth) {
         {"click Option14", "Sensor=14.08;Option14.checked=true"},           {"click Option15", "Sensor=5.632;Option15.checked=true"},
         {"click Option4", "Sensor=13.888;Option4.checked=true"},            {"click Option8", "Sensor=6.336;Option8.checked=true"},
         {"click Option18", "Sensor=8.46;Option18.checked=true"},            {"click Option9;click Option7", "Sensor=27.776"},
-        {"turn;click Option1", "Sensor=15.36;Option1.checked=true"},        {"turn;click Option2", "Sensor=7.68;Option2.checked=true"},
-        {"turn;click Option5", "Sensor=4.8;Option5.checked=true"},          {"turn;click Option3", "Sensor=4.736;Option3.checked=true"},
-        {"turn;click Option16", "Sensor=13.568;Option16.checked=true"},     {"turn;click Option17", "Sensor=17.92;Option17.checked=true"},
-        {"turn;click Option1;click Option6", "Sensor=8.192;Option6.checked=true;Option1.checked=false;asked="}});
+        {"double Frame2;click Option1", "Sensor=15.36;Option1.checked=true"},        {"double Frame2;click Option2", "Sensor=7.68;Option2.checked=true"},
+        {"double Frame2;click Option5", "Sensor=4.8;Option5.checked=true"},          {"double Frame2;click Option3", "Sensor=4.736;Option3.checked=true"},
+        {"double Frame2;click Option16", "Sensor=13.568;Option16.checked=true"},     {"double Frame2;click Option17", "Sensor=17.92;Option17.checked=true"},
+        {"double Frame2;click Option1;click Option6", "Sensor=8.192;Option6.checked=true;Option1.checked=false;asked=||"}});
 }
 
 TEST_F(WindowTest, APageTurnShowsTheOtherPageAtItsFirstChoice) {
     expectStories({
-        {"click Option8;turn",             "Frame3.visible=true;Frame2.visible=false;Sensor=8.192;Option6.checked=true;Option8.checked=false"},
-        {"turn;click Option16;turn",       "Frame2.visible=true;Frame3.visible=false;Sensor=27.776;Option7.checked=true;Option16.checked=false"},
-        {"click Option8;turn;turn",        "Frame2.visible=true;Option7.checked=true;Option8.checked=false;Sensor=27.776"},
+        {"click Option8;double Frame2",             "Frame3.visible=true;Frame2.visible=false;Sensor=8.192;Option6.checked=true;Option8.checked=false"},
+        {"double Frame2;click Option16;double Frame3",       "Frame2.visible=true;Frame3.visible=false;Sensor=27.776;Option7.checked=true;Option16.checked=false"},
+        {"click Option8;double Frame2;double Frame3",        "Frame2.visible=true;Option7.checked=true;Option8.checked=false;Sensor=27.776"},
         {"click Option9;click Frame2",     "Frame2.visible=true;Option9.checked=true;Sensor=28.16"},
         {"key Option7 PgDown",             "Frame3.visible=true;Option6.focus=true;Sensor=8.192"},
-        {"turn;key Option6 PgUp",          "Frame2.visible=true;Option7.focus=true;Sensor=27.776"},
+        {"double Frame2;key Option6 PgUp",          "Frame2.visible=true;Option7.focus=true;Sensor=27.776"},
         {"key Dist PgDown",                "Frame2.visible=true;Dist.focus=true"}});
 }
 
@@ -107,14 +107,14 @@ TEST_F(WindowTest, SixCamerasTakeACustomResolution) {
         {"double Option15",                 (p + "011mm|Custom Hor. Resolution|640;Sensor=7.04;Option15=Brava 640;Option15.toolTip=7.04mm").c_str()},
         {"double Option4",                  (p + "0217mm|Custom Hor. Resolution|640;Sensor=13.888;Option4=Dalo 640;Option4.toolTip=13.888mm").c_str()},
         {"double Option18",                 (p + "006mm|Custom Hor. Resolution|1280;Sensor=8.448;Option18=Lumo 1280;Option18.toolTip=8.448mm").c_str()},
-        {"turn;answer 1024;double Option3", (p + "0074mm|Custom Hor. Resolution|640;Sensor=7.5776;Option3=Nano/Pico 1024").c_str()},
-        {"turn;answer -10;double Option16", (p + "008mm|Custom Hor. Resolution|640;Sensor=-0.08;Option16=Giga -10;Option16.toolTip=-0.08mm").c_str()},
-        {"turn;answer 4096;double Option17", (p + "014mm|Custom Hor. Resolution|640;Sensor=57.344;Option17=Tera/Deca4096").c_str()},
+        {"double Frame2;answer 1024;double Option3", (p + "0074mm|Custom Hor. Resolution|640;Sensor=7.5776;Option3=Nano/Pico 1024").c_str()},
+        {"double Frame2;answer -10;double Option16", (p + "008mm|Custom Hor. Resolution|640;Sensor=-0.08;Option16=Giga -10;Option16.toolTip=-0.08mm").c_str()},
+        {"double Frame2;answer 4096;double Option17", (p + "014mm|Custom Hor. Resolution|640;Sensor=57.344;Option17=Tera/Deca4096").c_str()},
         {"answer 1024.0;double Option15;click Option15", "Sensor=11.264;Option15=Brava 1024.0"},
         {"answer 1024;double Option15;click Option9;click Option15", "Sensor=5.632;Option15=Brava 1024;Option15.toolTip=11.264mm"},
-        {"answer 1024;double Option15;turn;turn", "Option15=Brava 1024;Option7.checked=true;Sensor=27.776"},
+        {"answer 1024;double Option15;double Frame2;double Frame3", "Option15=Brava 1024;Option7.checked=true;Sensor=27.776"},
         {"click Option15;answer 100;key Option15 Return", "Sensor=1.1;Option15=Brava 100"},
-        {"key Option7 Return;double Option9;key Option9 Return", "asked=;Sensor=28.16;Frame2.visible=true"},
+        {"key Option7 Return;double Option9;key Option9 Return", "asked=||;Sensor=28.16;Frame2.visible=true"},
         {"answer ;double Option4",          "Sensor=13.888;Option4=DaloA/DaloB/DaloC/ Rundo - 640x480;message="},
         {"answer wide;double Option4",      "Sensor=13.888;Option4.toolTip=13.888mm, 21.7um;message="}});
 }
@@ -161,8 +161,8 @@ TEST_F(WindowTest, TabVisitsEveryStopInOrder) {
         {"key Dist Tab", "Wdth.focus=true"},        {"key Wdth Tab", "Fmm.focus=true"},          {"key Fmm Tab", "Command1.focus=true"},
         {"key Command1 Tab", "Option12.focus=true"}, {"key Option12 Tab", "Option7.focus=true"}, {"key Option7 Tab", "Dist.focus=true"},
         {"key Dist Backtab", "Option7.focus=true"}, {"key Option7 Backtab", "Option12.focus=true"}, {"key Wdth Backtab", "Dist.focus=true"},
-        {"click Option10;turn;key Command1 Tab", "Option10.focus=true"}, {"click Option10;turn;key Option10 Tab", "Option6.focus=true"},
-        {"turn;key Option6 Tab", "Dist.focus=true"}});
+        {"click Option10;double Frame2;key Command1 Tab", "Option10.focus=true"}, {"click Option10;double Frame2;key Option10 Tab", "Option6.focus=true"},
+        {"double Frame2;key Option6 Tab", "Dist.focus=true"}});
 }
 
 TEST_F(WindowTest, OnlyTheBareBackgroundOpensTheAboutWindow) {
