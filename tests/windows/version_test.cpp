@@ -7,18 +7,19 @@
 
 namespace {
 
-// This test program carries the executable's version record; read it back
-// the way Explorer's file properties do.
+// The version record of the program as it ships, read back the way
+// Explorer's file properties do.
 class VersionRecord : public ::testing::Test {
 protected:
     void SetUp() override {
-        char self[MAX_PATH * 4] = {};
-        ASSERT_GT(GetModuleFileNameA(nullptr, self, sizeof self), 0U);
+        // The build folder is a Linux path; Wine shows the Linux root as Z:.
+        const std::string built = SHIPPED_PROGRAM;
+        const std::string program = built.front() == '/' ? "Z:" + built : built;
         DWORD ignored = 0;
-        const DWORD size = GetFileVersionInfoSizeA(self, &ignored);
-        ASSERT_GT(size, 0U) << "no version record";
+        const DWORD size = GetFileVersionInfoSizeA(program.c_str(), &ignored);
+        ASSERT_GT(size, 0U) << "no version record in " << program;
         data.resize(size);
-        ASSERT_TRUE(GetFileVersionInfoA(self, 0, size, data.data()));
+        ASSERT_TRUE(GetFileVersionInfoA(program.c_str(), 0, size, data.data()));
     }
 
     std::string text(const char* name) {

@@ -36,7 +36,14 @@ inline constexpr std::string_view kFormCaption = "Orbel Lens Calculator";
 
 // The window's font, in logical pixels so that captions fit their boxes on a
 // screen of any density: 11 px is the classic 8.25-point dialog font at 96 dpi.
+// On Windows that is the dialog font itself, MS Sans Serif: Windows maps the
+// name to Microsoft Sans Serif where the old font is gone, and Wine has its
+// own font of that name. Elsewhere a narrow font keeps every caption whole.
+#ifdef _WIN32
+inline constexpr std::string_view kFormFontFamily = "MS Sans Serif";
+#else
 inline constexpr std::string_view kFormFontFamily = "Liberation Sans Narrow";
+#endif
 inline constexpr int kFormFontPixels = 11;
 inline constexpr int kLargerFontPixels = 13;
 

@@ -1,4 +1,5 @@
 #include "form1_fixture.h"
+#include "ui/main/form1_layout.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -13,7 +14,7 @@ namespace {
 // fit the room its control leaves for text.
 TEST_F(Form1Test, TheWindowFontIsInstalled) {
     const QFontInfo info(window->font());
-    EXPECT_EQ(info.family(), "Liberation Sans Narrow");
+    EXPECT_EQ(info.family().toStdString(), kFormFontFamily);
 }
 
 TEST_F(Form1Test, EveryCaptionFitsItsBox) {
