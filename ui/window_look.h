@@ -12,7 +12,16 @@ namespace orbel {
 
 // The windows' font, in logical pixels so that captions fit their boxes on a
 // screen of any density: 11 px is the classic 8.25-point dialog font at 96 dpi.
+// A list, first installed family wins. On Windows that is the dialog font
+// itself, MS Sans Serif, or its outline successor Microsoft Sans Serif; where
+// neither can be drawn (Wine's substitute is a bitmap the toolkit does not
+// list), the narrow font the captions are sized for elsewhere.
+#ifdef _WIN32
+inline constexpr std::string_view kFormFontFamily =
+    "MS Sans Serif,Microsoft Sans Serif,Liberation Sans Narrow";
+#else
 inline constexpr std::string_view kFormFontFamily = "Liberation Sans Narrow";
+#endif
 inline constexpr int kFormFontPixels = 11;
 
 inline constexpr int kTwipsPerPixel = 15;
