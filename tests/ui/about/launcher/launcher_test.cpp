@@ -25,11 +25,11 @@ struct Value {
     std::uint32_t type; // 0: no value
     std::vector<unsigned char> bytes;
 };
-Value sz(const std::string& text, bool nul = true) {
+Value sz(const std::string& text, bool nul = true, std::uint32_t type = Registry::kString) {
     std::vector<unsigned char> bytes(text.begin(), text.end());
     if (nul)
         bytes.push_back(0);
-    return {Registry::kString, bytes};
+    return {type, bytes};
 }
 
 // The registry layers of this system, each with the launcher's two values.
@@ -94,7 +94,8 @@ TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
                       inFolder = (root / "holding" / "MSINFO32.EXE").string();
     std::ofstream(tool) << "tool";
     std::ofstream(inFolder) << "tool";
-    const Value none{0, {}}, zero{Registry::kString, {}}, holding = sz((root / "holding").string());
+    const Value none{0, {}}, zero{Registry::kString, {}}, number{Registry::kNumber, {1, 0, 0, 0}},
+        holding = sz((root / "holding").string());
     // clang-format off
     const struct { const char* name; Value path, folder; std::string started; } rows[] = {
         {"neither key",                  none,                                      none,                       ""},
@@ -104,9 +105,9 @@ TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
         {"folder without the tool",      none,                                      sz((root / "empty").string()), ""},
         {"first names a missing file",   sz(tool + ".x"),                           holding,                    ""},
         {"first is empty",               sz(""),                                    holding,                    ""},
-        {"first is expandable",          {Registry::kExpandString, sz(tool).bytes}, holding,                    ""},
+        {"first is expandable",          sz(tool, true, Registry::kExpandString),    holding,                    ""},
         {"first has zero bytes",         zero,                                      holding,                    ""},
-        {"first is a number",            {Registry::kNumber, {1, 0, 0, 0}},         none,                       ""},
+        {"first is a number",            number,                                    none,                       ""},
         {"first over 1024 bytes",        sz(std::string(1100, 'x')),                holding,                    inFolder},
         {"first fills 1024 without NUL", sz(std::string(1024, 'x'), false),         holding,                    inFolder},
         {"second has zero bytes",        none,                                      zero,                       ""}};
