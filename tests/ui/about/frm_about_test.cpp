@@ -30,17 +30,14 @@ TEST_F(AboutTest, ShowsTitleVersionAndCreditAndClosesOrStartsSystemInfo) {
         {"background;click cmdOK", "frmAbout.visible=false;starts=0"},
         {"background;click cmdSysInfo;click cmdSysInfo", "frmAbout.visible=true;starts=2"},
         {"background;click cmdOK;background;background", "frmAbout.visible=true;cmdOK.focus=true;lblVersion=Version 1.2.3"}});
-    // Whole on the screen, in the window's font, every text whole in its box.
-    QWidget* about = openAbout();
-    EXPECT_EQ(about->size(), QSize(290, 200));
-    EXPECT_EQ(about->minimumSize(), about->maximumSize());
-    EXPECT_EQ(about->font(), window->font());
-    // The offscreen screen is 800 x 600: the written place, 595 from the left, would cut it off.
-    EXPECT_EQ(about->geometry().topLeft(), QPoint(800 - 290, 395));
-    for (auto [name, pixels] : {std::pair{"lblDescription", QRect(70, 75, 155, 38)}, {"cmdSysInfo", QRect(176, 168, 83, 23)},
-                                {"picIcon", QRect(8, 8, 32, 32)}})
-        EXPECT_EQ(find(name)->geometry(), pixels) << name;
-    for (QWidget* control : about->findChildren<QWidget*>())
+    // Whole on the 800 x 600 offscreen screen (the written place, 595 from the
+    // left, would cut it off), fixed in size, in the window's font, every text
+    // whole in its box.
+    expectStories({{"background", "frmAbout.width=290;frmAbout.height=200;frmAbout.maximumWidth=290;"
+                                  "frmAbout.minimumHeight=200;lblDescription.x=70;lblDescription.width=155;cmdSysInfo.y=168;picIcon.width=32"}});
+    EXPECT_EQ(about()->geometry().topLeft(), QPoint(800 - 290, 395));
+    EXPECT_EQ(about()->font(), window->font());
+    for (QWidget* control : about()->findChildren<QWidget*>())
         EXPECT_TRUE(control->minimumSizeHint().width() <= control->width() &&
                     control->heightForWidth(control->width()) <= control->height())
             << control->objectName().toStdString();
