@@ -44,18 +44,16 @@ protected:
               : QTest::mouseClick(widget->window()->windowHandle(), Qt::LeftButton, {}, where);
     }
 
-    // A control of the main window or of the About window, or the About window.
-    template <typename T = QWidget> T* find(const QString& name) const {
+    // A control of the main window or of the About window, or either window.
+    QWidget* find(const QString& name) const {
         QWidget* shown = about();
-        T* found = name == "frmAbout" ? qobject_cast<T*>(shown)
-                   : name == "Form1"  ? qobject_cast<T*>(window.get())
-                                      : window->findChild<T*>(name);
-        found = found || !shown ? found : shown->findChild<T*>(name);
+        QWidget* found = name == "frmAbout" ? shown
+                         : name == "Form1"  ? window.get()
+                                            : window->findChild<QWidget*>(name);
+        found = found || !shown ? found : shown->findChild<QWidget*>(name);
         EXPECT_TRUE(found || name == "frmAbout") << name.toStdString();
         return found;
     }
-    QString text(const char* name) const { return find(name)->property("text").toString(); }
-
     // The About window, if one was made: never more than one.
     static QWidget* about() {
         QWidget* found = nullptr;
@@ -63,10 +61,6 @@ protected:
             if (top->objectName() == "frmAbout" && std::exchange(found, top))
                 ADD_FAILURE() << "a second About window";
         return found;
-    }
-    QWidget* openAbout() {
-        play("background");
-        return about();
     }
 
     // Plays a story, steps separated by ";":

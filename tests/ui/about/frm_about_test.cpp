@@ -69,7 +69,7 @@ TEST_F(AboutTest, SystemInfoStartsTheDesktopsFirstToolAlongTheSearchPath) {
         SysInfoLauncher(registry, starter, boxes).StartSysInfo();
     });
     window->show();
-    openAbout();
+    play("background");
     // clang-format off
     const std::pair<std::string, std::string> rows[] = {
         {"", ""}, {c, ""}, {a, a + "/cpu-x"}, {a + ":" + b, b + "/hardinfo"}, {"::" + c + ":" + b + "/", b + "/hardinfo"},
@@ -95,7 +95,8 @@ TEST_F(AboutTest, SystemInfoStartsTheDesktopsFirstToolAlongTheSearchPath) {
 // The About window stands on its own: the program ends when the last window
 // closes, not the main one.
 TEST_F(AboutTest, TheProgramEndsWhenTheLastWindowCloses) {
-    QWidget* about = openAbout();
+    play("background");
+    QWidget* about = this->about();
     ASSERT_NE(about, nullptr);
     bool openAfterMainClosed = false;
     QTimer::singleShot(0, window.get(), [&] {

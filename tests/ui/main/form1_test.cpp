@@ -142,7 +142,7 @@ TEST_F(WindowTest, BadInputGivesTheRightNumberOrOneMessage) {
             timer.start();
             play("click Command1");
             EXPECT_LT(timer.elapsed(), 100) << row.name;
-            EXPECT_EQ(text(computed) + "|" + text(bad), QString(expected) + "|" + row.text)
+            EXPECT_EQ(shows(computed) + "|" + shows(bad), QString(expected) + "|" + row.text)
                 << bad << ": " << row.name;
             EXPECT_EQ(boxes.messages.size(), *expected ? 0U : 1U) << bad << ": " << row.name;
         }
