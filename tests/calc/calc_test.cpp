@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <clocale>
 #include <string>
 
@@ -12,87 +11,84 @@ namespace orbel {
 namespace {
 
 constexpr UnitFlags M{true, false, false}, I{false, true, false}, F{false, false, true};
-constexpr std::array kAll = {Field::Wdth, Field::Dist, Field::Fmm, Field::Sensor, Field::FOV};
+const char* const kTypeTwo =
+    "Please type two of Object Width, Object Distance and Lens f, and leave the third one empty.";
 
-// The texts typed (and the field of view before), and every text after
-// Calculate; a failure leaves its field as it was and says why in one message.
+// The texts of Wdth, Dist, Fmm, Sensor and FOV before Calculate and after it;
+// a failure leaves its field as it was and says why in one message.
 struct Row {
     UnitFlags units;
-    std::array<std::string, 5> before; // Wdth, Dist, Fmm, Sensor, FOV
-    std::array<std::string, 4> after;  // Wdth, Dist, Fmm, FOV
-    std::string message;
+    const char *before, *after, *message;
 };
-
-const std::string kTypeTwo =
-    "Please type two of Object Width, Object Distance and Lens f, and leave the third one empty.";
 
 // clang-format off
 const Row kRows[] = {
-    // units  Wdth     Dist      Fmm       Sensor      FOV       -> Wdth      Dist       Fmm       FOV
-    {M, {"",      "10",     "35",     "27.776", ""},      {"7.936",  "10",      "35",     "43.2863559301607"}, ""},
-    {M, {"5",     "10",     "",       "27.776", ""},      {"5",      "10",      "55.552", "28.072486935853"}, ""},
-    {M, {"5",     "",       "35",     "27.776", ""},      {"5",      "6.3",     "35",     "43.2863559301607"}, ""},
-    {M, {"7.936", "10",     "",       "27.776", ""},      {"7.936",  "10",      "35",     "43.2863559301607"}, ""},
-    {M, {"0.25",  "11.5",   "",       "27.776", ""},      {"0.25",   "11.5",    "1277.696", "1.24551137441264"}, ""},
-    {M, {"",      "-10",    "35",     "27.776", ""},      {"-7.936", "-10",     "35",     "43.2863559301607"}, ""},
-    {M, {"1",     "2",      "-35",    "27.776", "stale"}, {"1",      "2",       "-35",    "-43.2863559301607"}, ""},
-    {F, {"",      "30",     "35",     "27.776", ""},      {"23.808", "30",      "35",     "43.2863559301607"}, ""},
-    {F, {"15",    "",       "25",     "27.776", ""},      {"15",     "13.501",  "25",     "58.1060947201215"}, ""},
-    {F, {"5",     "10",     "",       "27.776", ""},      {"5",      "10",      "55.552", "28.072486935853"}, ""},
-    {F, {"1",     "2",      "35",     "27.776", "stale"}, {"1",      "2",       "35",     "43.2863559301607"}, ""},
-    {I, {"",      "120",    "50",     "27.776", "old"},   {"66.66",  "120",     "50",     "old"}, ""},
-    {I, {"60",    "",       "50",     "27.776", "old"},   {"60",     "108.012", "50",     "old"}, ""},
-    {I, {"60",    "120",    "",       "27.776", "old"},   {"60",     "120",     "55.552", "old"}, ""},
-    {I, {"66.66", "120",    "",       "27.776", "old"},   {"66.66",  "120",     "50.002", "old"}, ""},
-    {I, {"1",     "2",      "35",     "27.776", "stale"}, {"1",      "2",       "35",     "stale"}, ""},
-    {M, {"",      "",       "",       "27.776", "12.5"},  {"",       "",        "",       "12.5"}, ""},
-    {F, {"",      "",       "",       "27.776", "12.5"},  {"",       "",        "",       "12.5"}, ""},
-    {M, {"",      "",       "35",     "27.776", "old"},   {"",       "",        "35",     "old"}, kTypeTwo},
-    {I, {"",      "",       "35",     "27.776", "old"},   {"",       "",        "35",     "old"}, kTypeTwo},
-    {M, {"",      "  ",     "35",     "27.776", "old"},   {"",       "  ",      "35",     "old"}, "Cannot calculate Object Width: Object Distance holds only spaces. Empty it or type a number."},
-    {I, {"1,5",   "",       "35",     "27.776", "old"},   {"1,5",    "",        "35",     "old"}, "Cannot calculate Object Distance: Object Width is not a number: write the decimal point (1.5), not a comma."},
-    {F, {"",      "ten",    "35",     "27.776", "old"},   {"",       "ten",     "35",     "old"}, "Cannot calculate Object Width: Object Distance is not a number."},
-    {M, {"",      "x",      "35",     "?",      "old"},   {"",       "x",       "35",     "old"}, "Cannot calculate Object Width: the sensor width of the selected camera is not a number."},
-    {M, {"y",     "x",      "",       "27.776", "old"},   {"y",      "x",       "",       "old"}, "Cannot calculate Lens f: Object Distance is not a number."},
-    {M, {"",      "10",     "0",      "27.776", "old"},   {"",       "10",      "0",      "old"}, "Cannot calculate Object Width: Lens f is zero."},
-    {M, {"0",     "10",     "",       "27.776", "old"},   {"0",      "10",      "",       "old"}, "Cannot calculate Lens f: Object Width is zero."},
-    {M, {"5",     "",       "35",     "0",      "old"},   {"5",      "",        "35",     "old"}, "Cannot calculate Object Distance: the sensor width of the selected camera is zero."},
-    {F, {"",      "10",     "0",      "27.776", "old"},   {"",       "10",      "0",      "old"}, "Cannot calculate Object Width: Lens f is zero."},
-    {F, {"0",     "10",     "",       "27.776", "old"},   {"0",      "10",      "",       "old"}, "Cannot calculate Lens f: Object Width is zero."},
-    {F, {"5",     "",       "35",     "0",      "old"},   {"5",      "",        "35",     "old"}, "Cannot calculate Object Distance: the sensor width of the selected camera is zero."},
-    {I, {"",      "10",     "0",      "27.776", "old"},   {"",       "10",      "0",      "old"}, "Cannot calculate Object Width: Lens f is zero."},
-    {I, {"0",     "10",     "",       "27.776", "old"},   {"0",      "10",      "",       "old"}, "Cannot calculate Lens f: Object Width is zero."},
-    {I, {"5",     "",       "35",     "-0",     "old"},   {"5",      "",        "35",     "old"}, "Cannot calculate Object Distance: the sensor width of the selected camera is zero."},
-    {M, {"1",     "2",      "0",      "27.776", "old"},   {"1",      "2",       "0",      "old"}, "Cannot calculate the field of view: Lens f is zero."},
-    {M, {"5",     "10",     "",       "1e-300", "old"},   {"5",      "10",      "0",      "old"}, "Cannot calculate the field of view: Lens f is zero."},
-    {M, {"",      "1e300",  "1e-300", "27.776", "old"},   {"",       "1e300",   "1e-300", "old"}, "Cannot calculate Object Width: the result is too large."},
-    {M, {"",      "1e400",  "35",     "27.776", "old"},   {"",       "1e400",   "35",     "old"}, "Cannot calculate Object Width: Object Distance is too large a number."},
-    {I, {"",      "1.79e308", "10",   "27.776", "old"},   {"",       "1.79e308", "10",    "old"}, "Cannot calculate Object Width: the result is too large."},
-    {F, {"1",     "2",      "1.7e308", "27.776", "old"},  {"1",      "2",       "1.7e308", "old"}, "Cannot calculate the field of view: the result is too large."},
-    {F, {"",      "142",    "2.5e-323", "27.776", "old"}, {"",       "142",     "2.5e-323", "old"}, "Cannot calculate Object Width: the result is too large."},
-    {I, {"5",     "",       "35",     "1e-322", "old"},   {"5",      "",        "35",     "old"}, "Cannot calculate Object Distance: the result is too large."},
+    {M, "|10|35|27.776|",           "7.936|10|35|27.776|43.2863559301607",        ""},
+    {M, "5|10||27.776|",            "5|10|55.552|27.776|28.072486935853",         ""},
+    {M, "5||35|27.776|",            "5|6.3|35|27.776|43.2863559301607",           ""},
+    {M, "7.936|10||27.776|",        "7.936|10|35|27.776|43.2863559301607",        ""},
+    {M, "0.25|11.5||27.776|",       "0.25|11.5|1277.696|27.776|1.24551137441264", ""},
+    {M, "|-10|35|27.776|",          "-7.936|-10|35|27.776|43.2863559301607",      ""},
+    {M, "1|2|-35|27.776|stale",     "1|2|-35|27.776|-43.2863559301607",           ""},
+    {F, "|30|35|27.776|",           "23.808|30|35|27.776|43.2863559301607",       ""},
+    {F, "15||25|27.776|",           "15|13.501|25|27.776|58.1060947201215",       ""},
+    {F, "5|10||27.776|",            "5|10|55.552|27.776|28.072486935853",         ""},
+    {F, "1|2|35|27.776|stale",      "1|2|35|27.776|43.2863559301607",             ""},
+    {I, "|120|50|27.776|old",       "66.66|120|50|27.776|old",                    ""},
+    {I, "60||50|27.776|old",        "60|108.012|50|27.776|old",                   ""},
+    {I, "60|120||27.776|old",       "60|120|55.552|27.776|old",                   ""},
+    {I, "66.66|120||27.776|old",    "66.66|120|50.002|27.776|old",                ""},
+    {I, "1|2|35|27.776|stale",      "1|2|35|27.776|stale",                        ""},
+    {M, "|||27.776|12.5",           "|||27.776|12.5",                             ""},
+    {F, "|||27.776|12.5",           "|||27.776|12.5",                             ""},
+    {M, "||35|27.776|old",          "||35|27.776|old",                            kTypeTwo},
+    {I, "||35|27.776|old",          "||35|27.776|old",                            kTypeTwo},
+    {M, "|  |35|27.776|old",        "|  |35|27.776|old",                          "Cannot calculate Object Width: Object Distance holds only spaces. Empty it or type a number."},
+    {I, "1,5||35|27.776|old",       "1,5||35|27.776|old",                         "Cannot calculate Object Distance: Object Width is not a number: write the decimal point (1.5), not a comma."},
+    {F, "|ten|35|27.776|old",       "|ten|35|27.776|old",                         "Cannot calculate Object Width: Object Distance is not a number."},
+    {M, "|x|35|?|old",              "|x|35|?|old",                                "Cannot calculate Object Width: the sensor width of the selected camera is not a number."},
+    {M, "y|x||27.776|old",          "y|x||27.776|old",                            "Cannot calculate Lens f: Object Distance is not a number."},
+    {M, "|10|0|27.776|old",         "|10|0|27.776|old",                           "Cannot calculate Object Width: Lens f is zero."},
+    {M, "0|10||27.776|old",         "0|10||27.776|old",                           "Cannot calculate Lens f: Object Width is zero."},
+    {M, "5||35|0|old",              "5||35|0|old",                                "Cannot calculate Object Distance: the sensor width of the selected camera is zero."},
+    {F, "|10|0|27.776|old",         "|10|0|27.776|old",                           "Cannot calculate Object Width: Lens f is zero."},
+    {F, "0|10||27.776|old",         "0|10||27.776|old",                           "Cannot calculate Lens f: Object Width is zero."},
+    {F, "5||35|0|old",              "5||35|0|old",                                "Cannot calculate Object Distance: the sensor width of the selected camera is zero."},
+    {I, "|10|0|27.776|old",         "|10|0|27.776|old",                           "Cannot calculate Object Width: Lens f is zero."},
+    {I, "0|10||27.776|old",         "0|10||27.776|old",                           "Cannot calculate Lens f: Object Width is zero."},
+    {I, "5||35|-0|old",             "5||35|-0|old",                               "Cannot calculate Object Distance: the sensor width of the selected camera is zero."},
+    {M, "1|2|0|27.776|old",         "1|2|0|27.776|old",                           "Cannot calculate the field of view: Lens f is zero."},
+    {M, "5|10||1e-300|old",         "5|10|0|1e-300|old",                          "Cannot calculate the field of view: Lens f is zero."},
+    {M, "|1e300|1e-300|27.776|old", "|1e300|1e-300|27.776|old",                   "Cannot calculate Object Width: the result is too large."},
+    {M, "|1e400|35|27.776|old",     "|1e400|35|27.776|old",                       "Cannot calculate Object Width: Object Distance is too large a number."},
+    {I, "|1.79e308|10|27.776|old",  "|1.79e308|10|27.776|old",                    "Cannot calculate Object Width: the result is too large."},
+    {F, "1|2|1.7e308|27.776|old",   "1|2|1.7e308|27.776|old",                     "Cannot calculate the field of view: the result is too large."},
+    {F, "|142|2.5e-323|27.776|old", "|142|2.5e-323|27.776|old",                   "Cannot calculate Object Width: the result is too large."},
+    {I, "5||35|1e-322|old",         "5||35|1e-322|old",                           "Cannot calculate Object Distance: the result is too large."},
 };
 // clang-format on
 
-void calculateEveryRow(const char* locale) {
+void calculateEveryRow(const std::string& locale) {
     for (const Row& row : kRows) {
         LensFields fields;
-        for (std::size_t i = 0; i < kAll.size(); ++i)
-            fields.text(kAll[i]) = row.before[i];
         fields.units = row.units;
+        std::string rest = row.before;
+        for (const FieldRow& field : kFields) {
+            fields.*field.text = rest.substr(0, rest.find('|'));
+            rest.erase(0, rest.find('|') == std::string::npos ? rest.size() : rest.find('|') + 1);
+        }
         const LensFields before = fields;
         const LensOutcome outcome = calculate(fields);
-        const std::string where = std::string(locale) + ": " + row.before[0] + "|" + row.before[1] +
-                                  "|" + row.before[2] + "|" + row.before[3];
-        const std::array<Field, 4> shown = {Field::Wdth, Field::Dist, Field::Fmm, Field::FOV};
-        for (std::size_t i = 0; i < shown.size(); ++i) {
-            EXPECT_EQ(fields.text(shown[i]), row.after[i]) << where;
-            EXPECT_EQ(outcome.written.contains(shown[i]), row.after[i] != before.text(shown[i]))
-                << where;
+        std::string after;
+        for (const FieldRow& field : kFields) {
+            after += "|" + fields.*field.text;
+            EXPECT_EQ(outcome.written.contains(field.field),
+                      fields.*field.text != before.*field.text)
+                << row.before;
         }
-        EXPECT_EQ(fields.sensor, row.before[3]) << where;
+        EXPECT_EQ(after, "|" + std::string(row.after)) << locale << ": " << row.before;
         EXPECT_EQ(outcome.failure ? failureText(*outcome.failure, fields) : "", row.message)
-            << where;
+            << row.before;
     }
 }
 
