@@ -53,14 +53,17 @@ TEST_F(AboutTest, ShowsTitleVersionAndCreditAndClosesOrStartsSystemInfo) {
 TEST_F(AboutTest, SystemInfoStartsTheDesktopsFirstToolAlongTheSearchPath) {
     namespace fs = std::filesystem;
     const fs::path root = fs::temp_directory_path() / "orbel-desktop";
-    for (const char* folder : {"a/kinfocenter", "b", "c"})
+    // b's name would run a second command if a shell ever read the path.
+    const std::string bName = "b; touch pwned & 'q'";
+    for (const std::string& folder : {std::string("a/kinfocenter"), bName, std::string("c")})
         fs::create_directories(root / folder);
-    for (const char* tool : {"a/hardinfo", "a/cpu-x", "b/hardinfo", "b/kinfocenter"}) {
+    for (const std::string& tool : {std::string("a/hardinfo"), std::string("a/cpu-x"),
+                                    bName + "/hardinfo", bName + "/kinfocenter"}) {
         std::ofstream(root / tool) << "#!/bin/sh\necho started > \"$0.marker\"\n";
-        fs::permissions(root / tool, tool == std::string("a/hardinfo") ? fs::perms::owner_read
-                                                                       : fs::perms::owner_all);
+        fs::permissions(root / tool,
+                        tool == "a/hardinfo" ? fs::perms::owner_read : fs::perms::owner_all);
     }
-    const std::string a = (root / "a").string(), b = (root / "b").string(),
+    const std::string a = (root / "a").string(), b = (root / bName).string(),
                       c = (root / "c").string();
     std::string searchPath;
     SystemProgramStarter starter;
@@ -88,6 +91,7 @@ TEST_F(AboutTest, SystemInfoStartsTheDesktopsFirstToolAlongTheSearchPath) {
                       "|true")
             << path;
     }
+    EXPECT_FALSE(fs::exists("pwned") || fs::exists(root / "pwned"));
     fs::remove_all(root);
 }
 #endif
