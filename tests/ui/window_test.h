@@ -64,12 +64,12 @@ protected:
     }
 
     // Plays a story, steps separated by ";":
-    //   "Dist=10"       types into a field; a double-click empties it first
+    //   "Dist=10"       types into a field after a double-click has emptied it
     //   "click X"       clicks control X: an option button at the far end of its
     //                   box, away from text and round button, a frame at an empty
-    //                   spot right of its buttons, anything else in its middle
-    //   "double X"      double-clicks X there
-    //   "background"    double-clicks the window's bare background (or "background x y")
+    //                   spot right of its buttons, Form1 at a bare spot of its
+    //                   background, anything else in its middle; "click X x y" there
+    //   "double X"      double-clicks X the same way
     //   "key X Tab"     a key, named as QKeySequence names it, on X
     //   "answer T"      the next input box answers T
     void play(const QString& story) {
@@ -77,13 +77,12 @@ protected:
             const QStringList word = step.split(' ');
             const QString verb = word[0], name = word.value(1);
             if (step.contains('=')) {
-                type(step.section('=', 0, 0), step.section('=', 1));
+                mouse(find(step.section('=', 0, 0)), true);
+                QTest::keyClicks(find(step.section('=', 0, 0)), step.section('=', 1));
             } else if (verb == "click" || verb == "double") {
-                mouse(find(name), verb == "double", spot(find(name)));
-            } else if (verb == "background") {
-                mouse(window.get(), true,
-                      word.size() > 2 ? QPoint(word[1].toInt(), word[2].toInt())
-                                      : QPoint(380, 300));
+                const QPoint at =
+                    word.size() > 3 ? QPoint(word[2].toInt(), word[3].toInt()) : spot(find(name));
+                mouse(find(name), verb == "double", at);
             } else if (verb == "answer") {
                 boxes.answer(step.section(' ', 1).toStdString());
             } else if (verb == "key") {
@@ -95,14 +94,12 @@ protected:
             QCoreApplication::processEvents();
         }
     }
-    static QPoint spot(QWidget* control) {
+    QPoint spot(QWidget* control) const {
+        if (control == window.get())
+            return QPoint(380, 300);
         if (qobject_cast<QRadioButton*>(control))
             return QPoint(control->width() - 3, control->height() / 2);
         return control->inherits("QGroupBox") ? QPoint(control->width() - 4, 40) : QPoint();
-    }
-    void type(const QString& name, const QString& typed) {
-        mouse(find(name), true);
-        QTest::keyClicks(find(name), typed);
     }
     // What the window shows: "X" a control's text, "X.focus" whether it has
     // its window's focus, "X.p" its Qt property p ("FOV.toolTip",

@@ -19,21 +19,21 @@ using AboutTest = WindowTest;
 // clang-format off
 TEST_F(AboutTest, ShowsTitleVersionAndCreditAndClosesOrStartsSystemInfo) {
     expectStories({
-        {"background", "frmAbout.windowTitle=About Orbel Lens Calculator;lblTitle=Orbel Lens Calculator;lblVersion=Version 1.2.3;"
+        {"double Form1", "frmAbout.windowTitle=About Orbel Lens Calculator;lblTitle=Orbel Lens Calculator;lblVersion=Version 1.2.3;"
                        "lblDescription=Program to calculate Lens focal distance for Orbel products;lblDisclaimer=by Tovrik;"
                        "cmdOK=OK;cmdSysInfo=&System Info...;cmdOK.focus=true"},
-        {"background;key cmdOK Tab", "picIcon.focus=true"}, {"background;key picIcon Tab", "cmdSysInfo.focus=true"},
-        {"background;key cmdSysInfo Tab", "cmdOK.focus=true"},
-        {"background;key cmdOK Esc", "frmAbout.visible=false;starts=0"},      {"background;key cmdOK Return", "frmAbout.visible=false;starts=0"},
-        {"background;key picIcon Return", "frmAbout.visible=false;starts=0"}, {"background;key cmdSysInfo Esc", "frmAbout.visible=false;starts=0"},
-        {"background;key cmdSysInfo Return", "frmAbout.visible=true;starts=1"}, {"background;key cmdSysInfo Space", "frmAbout.visible=true;starts=1"},
-        {"background;click cmdOK", "frmAbout.visible=false;starts=0"},
-        {"background;click cmdSysInfo;click cmdSysInfo", "frmAbout.visible=true;starts=2"},
-        {"background;click cmdOK;background;background", "frmAbout.visible=true;cmdOK.focus=true;lblVersion=Version 1.2.3"}});
+        {"double Form1;key cmdOK Tab", "picIcon.focus=true"}, {"double Form1;key picIcon Tab", "cmdSysInfo.focus=true"},
+        {"double Form1;key cmdSysInfo Tab", "cmdOK.focus=true"},
+        {"double Form1;key cmdOK Esc", "frmAbout.visible=false;starts=0"},      {"double Form1;key cmdOK Return", "frmAbout.visible=false;starts=0"},
+        {"double Form1;key picIcon Return", "frmAbout.visible=false;starts=0"}, {"double Form1;key cmdSysInfo Esc", "frmAbout.visible=false;starts=0"},
+        {"double Form1;key cmdSysInfo Return", "frmAbout.visible=true;starts=1"}, {"double Form1;key cmdSysInfo Space", "frmAbout.visible=true;starts=1"},
+        {"double Form1;click cmdOK", "frmAbout.visible=false;starts=0"},
+        {"double Form1;click cmdSysInfo;click cmdSysInfo", "frmAbout.visible=true;starts=2"},
+        {"double Form1;click cmdOK;double Form1;double Form1", "frmAbout.visible=true;cmdOK.focus=true;lblVersion=Version 1.2.3"}});
     // Whole on the 800 x 600 offscreen screen (the written place, 595 from the
     // left, would cut it off), fixed in size, in the window's font, every text
     // whole in its box.
-    expectStories({{"background", "frmAbout.width=290;frmAbout.height=200;frmAbout.maximumWidth=290;"
+    expectStories({{"double Form1", "frmAbout.width=290;frmAbout.height=200;frmAbout.maximumWidth=290;"
                                   "frmAbout.minimumHeight=200;lblDescription.x=70;lblDescription.width=155;cmdSysInfo.y=168;picIcon.width=32"}});
     EXPECT_EQ(about()->geometry().topLeft(), QPoint(800 - 290, 395));
     EXPECT_EQ(about()->font(), window->font());
@@ -72,7 +72,7 @@ TEST_F(AboutTest, SystemInfoStartsTheDesktopsFirstToolAlongTheSearchPath) {
         SysInfoLauncher(registry, starter, boxes).StartSysInfo();
     });
     window->show();
-    play("background");
+    play("double Form1");
     // clang-format off
     const std::pair<std::string, std::string> rows[] = {
         {"", ""}, {c, ""}, {a, a + "/cpu-x"}, {a + ":" + b, b + "/hardinfo"}, {"::" + c + ":" + b + "/", b + "/hardinfo"},
@@ -99,7 +99,7 @@ TEST_F(AboutTest, SystemInfoStartsTheDesktopsFirstToolAlongTheSearchPath) {
 // The About window stands on its own: the program ends when the last window
 // closes, not the main one.
 TEST_F(AboutTest, TheProgramEndsWhenTheLastWindowCloses) {
-    play("background");
+    play("double Form1");
     QWidget* about = this->about();
     ASSERT_NE(about, nullptr);
     bool openAfterMainClosed = false;

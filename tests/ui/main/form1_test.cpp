@@ -165,7 +165,7 @@ TEST_F(WindowTest, OnlyTheBareBackgroundOpensTheAboutWindow) {
         {"double Label5", "frmAbout.visible=none"}, {"double Frame1", "frmAbout.visible=none"}, {"double FOV", "frmAbout.visible=none"},
         {"double Option10", "frmAbout.visible=none"}, {"double Option9", "frmAbout.visible=none"}, {"double Dist", "frmAbout.visible=none"},
         {"double Command1", "frmAbout.visible=none"}, {"double Frame2", "frmAbout.visible=none;Frame3.visible=true"},
-        {"background 250 15", "frmAbout.visible=true"}, {"background", "frmAbout.visible=true"}});
+        {"double Form1 250 15", "frmAbout.visible=true"}, {"double Form1", "frmAbout.visible=true"}});
 }
 // clang-format on
 
@@ -186,7 +186,7 @@ TEST_F(WindowTest, BoxesStandOverTheWindowActedIn) {
         }
     });
     closer.start(5);
-    play("Fmm=35;click Command1;double Option15;background;click cmdSysInfo");
+    play("Fmm=35;click Command1;double Option15;double Form1;click cmdSysInfo");
     EXPECT_EQ(seen, QStringList({"Form1|Orbel Lens Calculator", "Form1|Custom Hor. Resolution",
                                  "frmAbout|Orbel Lens Calculator"}));
 }
