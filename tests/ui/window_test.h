@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QKeySequence>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
 #include <QWindow>
@@ -24,10 +23,6 @@ namespace orbel::testing {
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override { open(); }
-    void TearDown() override {
-        if (QWidget* shown = about())
-            shown->close();
-    }
     void open() {
         window = std::make_unique<Form1>(boxes, [this] { ++sysInfoStarts; });
         window->show();
