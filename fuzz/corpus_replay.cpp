@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
 int main(int argc, char** argv) {
     std::size_t count = 0;
-    for (int i = 1; i < argc; ++i) {
+    for (int i = 1; i < argc; ++i)
         for (const auto& entry : std::filesystem::directory_iterator(argv[i])) {
             std::ifstream file(entry.path(), std::ios::binary);
             const std::string bytes((std::istreambuf_iterator<char>(file)), {});
@@ -21,7 +21,6 @@ int main(int argc, char** argv) {
                                    bytes.size());
             ++count;
         }
-    }
     std::printf("%zu inputs, every check held\n", count);
     return count == 0 ? 2 : 0;
 }

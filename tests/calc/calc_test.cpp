@@ -99,9 +99,9 @@ TEST(Calculate, EveryUnitSystemEveryFailure) {
 // A German desktop's decimal separator is ","; nothing computed or shown may follow it.
 TEST(Calculate, TheSameUnderAGermanLocale) {
     const std::string previous = std::setlocale(LC_ALL, nullptr);
-    const char* german = nullptr;
-    for (const char* name : {"de_DE.UTF-8", "German_Germany.1252"})
-        german = german ? german : std::setlocale(LC_ALL, name) ? name : nullptr;
+    const char* german = std::setlocale(LC_ALL, "de_DE.UTF-8")
+                             ? "de_DE.UTF-8"
+                             : std::setlocale(LC_ALL, "German_Germany.1252");
     ASSERT_NE(german, nullptr) << "no German locale: run scripts/install-deps";
     ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
     calculateEveryRow(german);

@@ -24,6 +24,8 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override { open(); }
     void open() {
+        boxes = {};
+        sysInfoStarts = 0;
         window = std::make_unique<Form1>(boxes, [this] { ++sysInfoStarts; });
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -121,8 +123,6 @@ protected:
     void expectStories(std::initializer_list<std::pair<const char*, const char*>> stories) {
         for (auto [story, expected] : stories) {
             open();
-            boxes = {};
-            sysInfoStarts = 0;
             play(story);
             QStringList seen;
             for (const QString& pair : QString(expected).split(';'))
