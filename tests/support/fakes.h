@@ -20,28 +20,25 @@ template <typename Action> std::optional<ErrorCode> raised(Action action) {
     return std::nullopt;
 }
 
-// Answers the modal boxes at once and remembers what they were asked. An input
-// box answers the next queued text ("" is Cancel), or its default text.
+// Answers the modal boxes at once and remembers what they were asked, as
+// "prompt|title|default text" and "message|title". An input box answers the
+// next queued text ("" is Cancel), or its default text.
 class FakeBoxes : public Boxes {
 public:
-    struct Asked {
-        std::string text, title, defaultText;
-    };
     void answer(std::string text) { answers_.push_back(std::move(text)); }
-
     std::string inputBox(std::string_view prompt, std::string_view title,
                          std::string_view defaultText) override {
-        inputs.push_back({std::string(prompt), std::string(title), std::string(defaultText)});
+        inputs.push_back(std::string(prompt) + "|" + std::string(title) + "|" +
+                         std::string(defaultText));
         std::string text(answers_.empty() ? defaultText : answers_.front());
         if (!answers_.empty())
             answers_.pop_front();
         return text;
     }
     void messageBox(std::string_view message, std::string_view title) override {
-        messages.push_back({std::string(message), std::string(title), {}});
+        messages.push_back(std::string(message) + "|" + std::string(title));
     }
-
-    std::vector<Asked> inputs, messages;
+    std::vector<std::string> inputs, messages;
 
 private:
     std::deque<std::string> answers_;

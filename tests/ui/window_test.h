@@ -104,13 +104,13 @@ protected:
     // box, "starts" how often System Info was pressed.
     QString shows(const QString& probe) {
         const QString name = probe.section('.', 0, 0), what = probe.section('.', 1);
-        const FakeBoxes::Asked none, &asked = boxes.inputs.empty() ? none : boxes.inputs.back();
         if (name == "starts")
             return QString::number(sysInfoStarts);
-        if (name == "message")
-            return QString::fromStdString(boxes.messages.empty() ? "" : boxes.messages.back().text);
-        if (name == "asked")
-            return QString::fromStdString(asked.text + "|" + asked.title + "|" + asked.defaultText);
+        if (name == "message" || name == "asked") {
+            const auto& boxed = name == "asked" ? boxes.inputs : boxes.messages;
+            return QString::fromStdString(boxed.empty() ? "" : boxed.back())
+                .section('|', 0, name == "asked" ? 2 : 0);
+        }
         QWidget* control = find(name);
         if (!control || what == "focus")
             return !control                                      ? "none"

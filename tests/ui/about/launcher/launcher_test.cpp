@@ -67,9 +67,7 @@ std::vector<std::unique_ptr<Registry>> layersHolding(const Value& path, const Va
 class Recording : public ProgramStarter {
 public:
     void start(const std::string& path) override {
-        if (!isOrdinaryFile(path))
-            throw RunTimeError(ErrorCode::FileNotFound);
-        started = path;
+        started = isOrdinaryFile(path) ? path : throw RunTimeError(ErrorCode::FileNotFound);
     }
     std::string started;
 };
@@ -105,10 +103,7 @@ TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
             Recording starter;
             FakeBoxes boxes;
             SysInfoLauncher(*layer, starter, boxes).StartSysInfo();
-            EXPECT_EQ(starter.started + "|" +
-                          (boxes.messages.size() == 1
-                               ? boxes.messages[0].text + "|" + boxes.messages[0].title
-                               : ""),
+            EXPECT_EQ(starter.started + "|" + (boxes.messages.size() == 1 ? boxes.messages[0] : ""),
                       row.started.empty() ? "|System Information Is Unavailable At This Time|"
                                           : row.started + "|")
                 << row.name;
