@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <sstream>
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -18,14 +19,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using orbel::kFields;
     if (size < 1)
         return 0;
-    orbel::LensFields fields;
+    orbel::LensFields fields{"", "", "", "", "", {}}; // a text the input lacks is empty
     fields.units = {(data[0] & 1) != 0, (data[0] & 2) != 0, (data[0] & 4) != 0};
-    std::string rest(reinterpret_cast<const char*>(data + 1), size - 1);
-    for (const orbel::FieldRow& row : kFields) {
-        const auto bar = rest.find('|');
-        fields.*row.text = rest.substr(0, bar);
-        rest = bar == std::string::npos ? std::string() : rest.substr(bar + 1);
-    }
+    std::istringstream typed(std::string(reinterpret_cast<const char*>(data + 1), size - 1));
+    for (const orbel::FieldRow& row : kFields)
+        std::getline(typed, fields.*row.text, '|');
     const orbel::LensFields before = fields;
     const orbel::LensOutcome outcome = orbel::calculate(fields);
 

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <limits>
@@ -15,7 +16,6 @@ namespace orbel::testing {
 namespace {
 
 constexpr double kMax = std::numeric_limits<double>::max();
-constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr std::optional<ErrorCode> kOk, kNaN = ErrorCode::TypeMismatch, kBig = ErrorCode::Overflow;
 
 // clang-format off
@@ -53,7 +53,7 @@ TEST(Conversions, NumberToTextShowsFifteenDigitsAndReadsBack) {
         EXPECT_EQ(numberToText(row.value), row.text) << row.value;
         EXPECT_EQ(numberToText(textToNumber(row.text)), row.text) << "reads back";
     }
-    for (double value : {kInf, -kInf, std::numeric_limits<double>::quiet_NaN()})
+    for (double value : {HUGE_VAL, -HUGE_VAL, std::numeric_limits<double>::quiet_NaN()})
         EXPECT_EQ(raised([&] { numberToText(value); }), kBig);
 }
 
@@ -80,17 +80,17 @@ TEST(FormatGeneral, HexadecimalTextGivesItsValueAnythingElseItself) {
 // A start that fails is a run-time error; starting a real program, from a
 // path no shell may split, is shown by System Info's own tests.
 TEST(ProgramStarter, APathThatNamesNoProgramIsFileNotFound) {
-    namespace fs = std::filesystem;
-    const fs::path root = fs::temp_directory_path() / "orbel-starter";
-    fs::create_directories(root);
-    std::ofstream(root / "plain") << "x";
-    for (const fs::path& bad : {root / "missing", root, root / "plain", fs::path()}) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(),
+                                plain = folder / "orbel-plain";
+    std::ofstream(plain) << "x";
+    for (const std::filesystem::path& bad :
+         {folder / "orbel-missing", folder, plain, std::filesystem::path()}) {
         EXPECT_EQ(raised([&] { SystemProgramStarter().start(bad.string()); }),
                   ErrorCode::FileNotFound)
             << bad;
-        EXPECT_EQ(isOrdinaryFile(bad.string()), bad == root / "plain") << bad;
+        EXPECT_EQ(isOrdinaryFile(bad.string()), bad == plain) << bad;
     }
-    fs::remove_all(root);
+    std::filesystem::remove(plain);
 }
 
 } // namespace

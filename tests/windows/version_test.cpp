@@ -20,9 +20,8 @@ TEST(VersionRecord, Is1_2_0_3InNumbersAndWords) {
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDU);
-    EXPECT_EQ(fixed->dwFileVersionMS, (1U << 16) | 2U);
-    EXPECT_EQ(fixed->dwProductVersionLS, 3U);
+    EXPECT_TRUE(fixed->dwSignature == 0xFEEF04BDU && fixed->dwFileVersionMS == ((1U << 16) | 2U) &&
+                fixed->dwFileVersionLS == 3U && fixed->dwProductVersionLS == 3U);
     for (auto [name, expected] : {std::pair{"FileVersion", "1.02.0003"},
                                   {"ProductVersion", "1.02.0003"},
                                   {"CompanyName", "Orbel"}}) {
