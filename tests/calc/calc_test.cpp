@@ -79,12 +79,12 @@ void calculateEveryRow(const std::string& locale) {
         const LensOutcome outcome = calculate(fields);
         std::string after;
         for (const FieldRow& field : kFields) {
-            after += "|" + fields.*field.text;
+            after.append("|").append(fields.*field.text);
             EXPECT_EQ(outcome.written.contains(field.field),
                       fields.*field.text != before.*field.text)
                 << row.before;
         }
-        EXPECT_EQ(after, "|" + std::string(row.after)) << locale << ": " << row.before;
+        EXPECT_EQ(after.substr(1), row.after) << locale << ": " << row.before;
         EXPECT_EQ(outcome.failure ? failureText(*outcome.failure, fields) : "", row.message)
             << row.before;
     }
