@@ -6,6 +6,7 @@
 #include <clocale>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 namespace orbel {
 namespace {
@@ -16,10 +17,8 @@ const char* const kTypeTwo =
 
 // The texts of Wdth, Dist, Fmm, Sensor and FOV before Calculate and after it;
 // a failure leaves its field as it was and says why in one message.
-struct Row {
-    UnitFlags units;
-    const char *before, *after, *message;
-};
+using Row =
+    std::tuple<UnitFlags, const char*, const char*, const char*>; // units, before, after, message
 
 // clang-format off
 const Row kRows[] = {
@@ -69,24 +68,23 @@ const Row kRows[] = {
 // clang-format on
 
 void calculateEveryRow(const std::string& locale) {
-    for (const Row& row : kRows) {
+    for (const auto& [units, typed, shown, message] : kRows) {
         LensFields fields;
-        fields.units = row.units;
-        std::istringstream typed(row.before);
+        fields.units = units;
+        std::istringstream before(typed);
         for (const FieldRow& field : kFields)
-            std::getline(typed, fields.*field.text, '|');
-        const LensFields before = fields;
+            std::getline(before, fields.*field.text, '|');
+        const LensFields given = fields;
         const LensOutcome outcome = calculate(fields);
         std::string after;
         for (const FieldRow& field : kFields) {
             after.append("|").append(fields.*field.text);
             EXPECT_EQ(outcome.written.contains(field.field),
-                      fields.*field.text != before.*field.text)
-                << row.before;
+                      fields.*field.text != given.*field.text)
+                << typed;
         }
-        EXPECT_EQ(after.substr(1), row.after) << locale << ": " << row.before;
-        EXPECT_EQ(outcome.failure ? failureText(*outcome.failure, fields) : "", row.message)
-            << row.before;
+        EXPECT_EQ(after.substr(1), shown) << locale << ": " << typed;
+        EXPECT_EQ(outcome.failure ? failureText(*outcome.failure, fields) : "", message) << typed;
     }
 }
 

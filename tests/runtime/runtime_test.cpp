@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <random>
 
 namespace orbel::testing {
 namespace {
@@ -80,17 +81,17 @@ TEST(FormatGeneral, HexadecimalTextGivesItsValueAnythingElseItself) {
 // A start that fails is a run-time error; starting a real program, from a
 // path no shell may split, is shown by System Info's own tests.
 TEST(ProgramStarter, APathThatNamesNoProgramIsFileNotFound) {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path(),
-                                plain = folder / "orbel-plain";
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path(),
+                   plain = folder / std::to_string(std::random_device{}());
     std::ofstream(plain) << "x";
-    for (const std::filesystem::path& bad :
-         {folder / "orbel-missing", folder, plain, std::filesystem::path()}) {
+    for (const fs::path& bad : {folder / "orbel-missing", folder, plain, fs::path()}) {
         EXPECT_EQ(raised([&] { SystemProgramStarter().start(bad.string()); }),
                   ErrorCode::FileNotFound)
             << bad;
         EXPECT_EQ(isOrdinaryFile(bad.string()), bad == plain) << bad;
     }
-    std::filesystem::remove(plain);
+    fs::remove(plain);
 }
 
 } // namespace

@@ -5,15 +5,14 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 namespace orbel::testing {
 namespace {
 
-using AboutTest = WindowTest;
-
 // clang-format off
 // Only the bare background opens it (the hidden sensor row counts as background).
-TEST_F(AboutTest, ShowsTitleVersionAndCreditAndClosesOrStartsSystemInfo) {
+TEST_F(WindowTest, TheAboutWindowShowsTitleVersionAndCreditAndClosesOrStartsSystemInfo) {
     expectStories({{"double Label5", "frmAbout.visible=none"}, {"double Frame1", "frmAbout.visible=none"}, {"double FOV", "frmAbout.visible=none"},
         {"double Option10", "frmAbout.visible=none"}, {"double Option9", "frmAbout.visible=none"}, {"double Dist", "frmAbout.visible=none"},
         {"double Command1", "frmAbout.visible=none"}, {"double Frame2", "frmAbout.visible=none;Frame3.visible=true"}, {"double Form1 250 15", "frmAbout.visible=true"}, {"double Form1", "frmAbout.visible=true"},
@@ -49,9 +48,9 @@ TEST_F(AboutTest, ShowsTitleVersionAndCreditAndClosesOrStartsSystemInfo) {
 // Folders, files that cannot run and relative entries are skipped. a:
 // hardinfo not executable, kinfocenter a folder, cpu-x; b: hardinfo and
 // kinfocenter; c: nothing.
-TEST_F(AboutTest, SystemInfoStartsTheDesktopsFirstToolAlongTheSearchPath) {
+TEST_F(WindowTest, SystemInfoStartsTheDesktopsFirstToolAlongTheSearchPath) {
     namespace fs = std::filesystem;
-    const fs::path root = fs::temp_directory_path() / "orbel-desktop";
+    const fs::path root = fs::temp_directory_path() / std::to_string(std::random_device{}());
     // b's name would run a second command if a shell ever read the path.
     const std::string a = (root / "a").string(), b = (root / "b; touch pwned & 'q'").string(),
                       c = (root / "c").string();

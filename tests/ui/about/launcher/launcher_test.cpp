@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <random>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -73,7 +74,7 @@ public:
 };
 
 TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
-    const fs::path root = fs::temp_directory_path() / "orbel-launcher";
+    const fs::path root = fs::temp_directory_path() / std::to_string(std::random_device{}());
     fs::create_directories(root / "holding");
     fs::create_directories(root / "empty");
     const std::string tool = (root / "tool.exe").string(),
