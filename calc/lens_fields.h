@@ -19,11 +19,14 @@ struct UnitFlags {
     bool feet = false;
 };
 
+// The sensor width of the camera selected at start, as Sensor shows it.
+inline constexpr std::string_view kSensorAtStart = "27.776";
+
 struct LensFields {
     std::string wdth;
     std::string dist;
     std::string fmm;
-    std::string sensor = "27.776";
+    std::string sensor{kSensorAtStart};
     std::string fov;
     UnitFlags units;
 
@@ -50,12 +53,13 @@ inline constexpr std::array<FieldRow, 5> kFields = {{
 }};
 // clang-format on
 
-static_assert([] {
+constexpr bool fieldsInOrder() {
     for (std::size_t i = 0; i < kFields.size(); ++i)
         if (kFields[i].field != static_cast<Field>(i))
             return false;
     return true;
-}());
+}
+static_assert(fieldsInOrder());
 
 constexpr const FieldRow& fieldRow(Field field) {
     return kFields[static_cast<std::size_t>(field)];

@@ -92,7 +92,7 @@ private:
     bool isTabStop(QWidget* widget) const;
 
     TextBox* field(Field which) const { return textBoxes_[static_cast<std::size_t>(which)]; }
-    Frame* page(Page which) const { return pages_[static_cast<std::size_t>(which)]; }
+    Frame* page(Page which) const { return pages_.at(static_cast<std::size_t>(which)); }
     OptionButton* camera(const Preset& preset) const {
         return cameras_[static_cast<std::size_t>(&preset - presets().data())];
     }

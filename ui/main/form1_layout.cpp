@@ -19,7 +19,7 @@ constexpr const ControlRow& rowOf(std::span<const ControlRow> rows, std::string_
 // The record's defaults are the window's start state, each field is a text
 // box here, and it is known by the caption of the label beside it.
 constexpr bool agreesWithTheCore(std::span<const ControlRow> rows) {
-    bool agrees = LensFields{}.sensor == rowOf(rows, "Sensor").caption;
+    bool agrees = kSensorAtStart == rowOf(rows, "Sensor").caption;
     for (const UnitRow& unit : kUnits)
         agrees &= UnitFlags{}.*unit.flag == (rowOf(rows, unit.control).state == S::Selected);
     for (const FieldRow& field : kFields)
