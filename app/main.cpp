@@ -1,7 +1,7 @@
-#include "runtime/boxes/dialog_boxes.h"
 #include "runtime/program_starter.h"
-#include "ui/about/launcher/registry.h"
-#include "ui/about/launcher/sys_info_launcher.h"
+#include "sysinfo/registry.h"
+#include "sysinfo/sys_info_launcher.h"
+#include "ui/dialog_boxes.h"
 #include "ui/main/form1.h"
 
 #include <QApplication>

@@ -11,7 +11,7 @@
 #include "fuzz_check.h"
 #include "runtime/program_starter.h"
 #include "support/fakes.h"
-#include "ui/about/launcher/sys_info_launcher.h"
+#include "sysinfo/sys_info_launcher.h"
 
 #include <cstdint>
 #include <cstring>

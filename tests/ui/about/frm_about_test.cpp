@@ -1,6 +1,6 @@
 #include "runtime/program_starter.h"
-#include "ui/about/launcher/registry.h"
-#include "ui/about/launcher/sys_info_launcher.h"
+#include "sysinfo/registry.h"
+#include "sysinfo/sys_info_launcher.h"
 #include "window_test.h"
 
 #include <filesystem>

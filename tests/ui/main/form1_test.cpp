@@ -1,4 +1,4 @@
-#include "runtime/boxes/dialog_boxes.h"
+#include "ui/dialog_boxes.h"
 #include "ui/window_look.h"
 #include "window_test.h"
 

@@ -1,7 +1,7 @@
 #include "runtime/file_exists.h"
 #include "runtime/program_starter.h"
 #include "support/fakes.h"
-#include "ui/about/launcher/sys_info_launcher.h"
+#include "sysinfo/sys_info_launcher.h"
 
 #include <gtest/gtest.h>
 
