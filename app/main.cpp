@@ -1,5 +1,9 @@
 #include "runtime/program_starter.h"
-#include "sysinfo/registry.h"
+#ifdef _WIN32
+#include "sysinfo/windows_registry.h"
+#else
+#include "sysinfo/desktop_registry.h"
+#endif
 #include "sysinfo/sys_info_launcher.h"
 #include "ui/dialog_boxes.h"
 #include "ui/main/form1.h"

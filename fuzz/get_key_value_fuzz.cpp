@@ -11,6 +11,7 @@
 #include "fuzz_check.h"
 #include "runtime/program_starter.h"
 #include "support/fakes.h"
+#include "support/in_memory_registry.h"
 #include "sysinfo/sys_info_launcher.h"
 
 #include <cstdint>
@@ -37,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes(reinterpret_cast<const char*>(data + 5), size - 5);
     const std::string key = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)",
                       lower = R"(software\microsoft\shared tools\msinfo)";
-    orbel::InMemoryRegistry registry;
+    orbel::testing::InMemoryRegistry registry;
     registry.setValue(orbel::Registry::kLocalMachine, key, "PATH", type,
                       {bytes.begin(), bytes.end()});
     NoStarter starter;

@@ -5,17 +5,13 @@
 #include "runtime/general_format.h"
 #include "runtime/program_starter.h"
 #include "runtime/run_time_error.h"
+#include "tool_locations.h"
 
 #include <array>
 #include <cstdint>
 
 namespace orbel {
 namespace {
-
-const std::string kToolPathKey = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
-const std::string kToolPathValue = "PATH";
-const std::string kToolFolderKey = R"(SOFTWARE\Microsoft\Shared Tools Location)";
-const std::string kToolFolderValue = "MSINFO";
 
 // The tool's file in the folder that the second key names. Where the folder
 // is one of this system's, it is joined with this system's separator.
@@ -95,8 +91,10 @@ bool SysInfoLauncher::GetKeyValue(Registry::Handle KeyRoot, const std::string& K
 void SysInfoLauncher::StartSysInfo() {
     try {
         std::string toolPath;
-        if (!GetKeyValue(Registry::kLocalMachine, kToolPathKey, kToolPathValue, toolPath)) {
-            if (!GetKeyValue(Registry::kLocalMachine, kToolFolderKey, kToolFolderValue, toolPath) ||
+        if (!GetKeyValue(Registry::kLocalMachine, std::string(kToolPath.key),
+                         std::string(kToolPath.value), toolPath)) {
+            if (!GetKeyValue(Registry::kLocalMachine, std::string(kToolFolder.key),
+                             std::string(kToolFolder.value), toolPath) ||
                 !isOrdinaryFile(toolPath + kToolFile))
                 throw RunTimeError(ErrorCode::FileNotFound);
             toolPath += kToolFile;

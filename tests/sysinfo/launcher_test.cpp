@@ -1,6 +1,7 @@
 #include "runtime/file_exists.h"
 #include "runtime/program_starter.h"
 #include "support/fakes.h"
+#include "support/in_memory_registry.h"
 #include "sysinfo/sys_info_launcher.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,8 @@
 #include <random>
 
 #ifdef _WIN32
+#include "sysinfo/windows_registry.h"
+
 #include <windows.h>
 #endif
 

@@ -1,5 +1,5 @@
 #include "runtime/program_starter.h"
-#include "sysinfo/registry.h"
+#include "sysinfo/desktop_registry.h"
 #include "sysinfo/sys_info_launcher.h"
 #include "window_test.h"
 

@@ -1,0 +1,68 @@
+#include "desktop_registry.h"
+
+#include "runtime/file_exists.h"
+#include "tool_locations.h"
+
+#include <cstdlib>
+#include <unistd.h>
+
+namespace orbel {
+
+std::string DesktopRegistry::findTool(std::string_view searchPath) {
+    std::vector<std::string> folders;
+    for (std::size_t start = 0; start <= searchPath.size();) {
+        std::size_t end = searchPath.find(':', start);
+        if (end == std::string_view::npos)
+            end = searchPath.size();
+        std::string folder(searchPath.substr(start, end - start));
+        if (!folder.empty() && folder.front() == '/') {
+            if (folder.back() != '/')
+                folder += '/';
+            folders.push_back(std::move(folder));
+        }
+        start = end + 1;
+    }
+    for (const std::string_view tool : kToolNames)
+        for (const std::string& folder : folders) {
+            std::string candidate = folder;
+            candidate += tool;
+            if (isOrdinaryFile(candidate) && access(candidate.c_str(), X_OK) == 0)
+                return candidate;
+        }
+    return {};
+}
+
+long DesktopRegistry::openKey(Handle root, const std::string& path, std::uint32_t, std::uint32_t,
+                              Handle& key) {
+    if (root != kLocalMachine || folded(path) != folded(std::string(kToolPath.key)))
+        return kFileNotFound;
+    std::string tool;
+    if (searchPath_) {
+        tool = findTool(*searchPath_);
+    } else if (const char* environment = std::getenv("PATH")) {
+        tool = findTool(environment);
+    }
+    if (tool.empty())
+        return kFileNotFound;
+    key = nextHandle_++;
+    open_.emplace(key, std::move(tool));
+    return kSuccess;
+}
+
+long DesktopRegistry::queryValue(Handle key, const std::string& name, std::uint32_t& type,
+                                 unsigned char* data, std::uint32_t& size) {
+    const auto handle = open_.find(key);
+    if (handle == open_.end())
+        return kInvalidHandle;
+    if (folded(name) != folded(std::string(kToolPath.value)))
+        return kFileNotFound;
+    std::vector<unsigned char> text(handle->second.begin(), handle->second.end());
+    text.push_back(0); // stored as a string with its NUL, as the system stores one
+    return answerQuery(kString, text, type, data, size);
+}
+
+long DesktopRegistry::closeKey(Handle key) {
+    return open_.erase(key) == 1 ? kSuccess : kInvalidHandle;
+}
+
+} // namespace orbel
