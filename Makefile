@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS  ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: bench-build bench-startup all deps configure build run test windows test-windows test-sanitize fuzz lint bench package format format-check clean
+.PHONY: references bench-build bench-startup all deps configure build run test windows test-windows test-sanitize fuzz lint bench package format format-check clean
 
 all: build
 
@@ -24,6 +24,13 @@ run: build
 test: build format-check
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=3
+
+# Rewrites the reference pictures the window tests compare the windows with,
+# after an intended change of their look; a changed picture is reviewed like code.
+references: build
+	@ORBEL_WRITE_REFERENCES=1 QT_QPA_PLATFORM=offscreen $(BUILD)/tests/ui/window_tests \
+		--gtest_filter='*LooksAsDrawn*' >/dev/null
+	@git status --short tests/ui/pictures
 
 # The whole program for 64-bit Windows: one static .exe, cross-built with
 # MinGW-w64 against a static Qt made once from Debian's own Qt source and
@@ -52,7 +59,7 @@ test-windows: windows
 FUZZ_SECONDS ?= 60
 # Beside BUILD, so that two people testing in their own folders never share one.
 FUZZ_BUILD ?= $(BUILD)-fuzz
-FUZZERS = conversions lens_solver custom_resolution get_key_value
+FUZZERS = conversions lens_solver get_key_value
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DORBEL_WITH_GUI=OFF -DORBEL_WITH_TESTS=OFF -DORBEL_WITH_FUZZ=ON >/dev/null

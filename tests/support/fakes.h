@@ -3,7 +3,6 @@
 #include "runtime/boxes.h"
 #include "runtime/run_time_error.h"
 
-#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,28 +19,16 @@ template <typename Action> std::optional<ErrorCode> raised(Action action) {
     return std::nullopt;
 }
 
-// Answers the modal boxes at once and remembers what they were asked, as
-// "prompt|title|default text" and "message|title". An input box answers the
-// next queued text ("" is Cancel), or its default text.
+// Boxes that remember each message and answer every input box with Cancel.
 class FakeBoxes : public Boxes {
 public:
-    void answer(std::string text) { answers_.push_back(std::move(text)); }
-    std::string inputBox(std::string_view prompt, std::string_view title,
-                         std::string_view defaultText) override {
-        inputs.push_back(std::string(prompt) + "|" + std::string(title) + "|" +
-                         std::string(defaultText));
-        std::string text(answers_.empty() ? defaultText : answers_.front());
-        if (!answers_.empty())
-            answers_.pop_front();
-        return text;
+    std::string inputBox(std::string_view, std::string_view, std::string_view) override {
+        return {};
     }
-    void messageBox(std::string_view message, std::string_view title) override {
-        messages.push_back(std::string(message) + "|" + std::string(title));
+    void messageBox(std::string_view message, std::string_view) override {
+        messages.emplace_back(message);
     }
-    std::vector<std::string> inputs, messages;
-
-private:
-    std::deque<std::string> answers_;
+    std::vector<std::string> messages;
 };
 
 } // namespace orbel::testing

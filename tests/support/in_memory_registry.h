@@ -4,35 +4,47 @@
 
 #include <map>
 #include <string>
-#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace orbel::testing {
 
-// A registry kept in memory, which tests fill.
+// A registry kept in memory under HKEY_LOCAL_MACHINE, which tests fill.
 class InMemoryRegistry : public Registry {
 public:
-    void setValue(Handle root, const std::string& path, const std::string& name, std::uint32_t type,
-                  std::vector<unsigned char> data);
-
-    long openKey(Handle root, const std::string& path, std::uint32_t options, std::uint32_t access,
-                 Handle& key) override;
+    void setValue(const std::string& path, const std::string& name, std::uint32_t type,
+                  std::vector<unsigned char> data) {
+        keys_[folded(path)][folded(name)] = {type, std::move(data)};
+    }
+    long openKey(Handle root, const std::string& path, std::uint32_t, std::uint32_t,
+                 Handle& key) override {
+        if (root != kLocalMachine || !keys_.count(folded(path)))
+            return kFileNotFound;
+        opened_.push_back(folded(path));
+        key = opened_.size();
+        ++openKeys;
+        return kSuccess;
+    }
     long queryValue(Handle key, const std::string& name, std::uint32_t& type, unsigned char* data,
-                    std::uint32_t& size) override;
-    long closeKey(Handle key) override;
+                    std::uint32_t& size) override {
+        const auto& values = keys_.at(opened_.at(key - 1));
+        const auto value = values.find(folded(name));
+        return value == values.end()
+                   ? kFileNotFound
+                   : answerQuery(value->second.first, value->second.second, type, data, size);
+    }
+    long closeKey(Handle) override {
+        --openKeys;
+        return kSuccess;
+    }
 
-    // Keys opened and not yet closed.
-    std::size_t openKeys() const { return open_.size(); }
+    int openKeys = 0; // opened and not yet closed
 
 private:
-    struct Value {
-        std::uint32_t type;
-        std::vector<unsigned char> data;
-    };
-    using KeyName = std::tuple<Handle, std::string>;
-    std::map<KeyName, std::map<std::string, Value>> keys_;
-    std::map<Handle, KeyName> open_;
-    Handle nextHandle_ = 0x1000;
+    std::map<std::string,
+             std::map<std::string, std::pair<std::uint32_t, std::vector<unsigned char>>>>
+        keys_;
+    std::vector<std::string> opened_;
 };
 
 } // namespace orbel::testing

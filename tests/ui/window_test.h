@@ -1,15 +1,22 @@
 #pragma once
 
-#include "support/fakes.h"
+#include "ui/dialog_boxes.h"
 #include "ui/main/form1.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QInputDialog>
 #include <QKeySequence>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <utility>
 
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -18,15 +25,24 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace orbel::testing {
 
-// A shown main window whose boxes answer at once, and the user's stories
-// played on it as one line each.
-class WindowTest : public ::testing::Test {
+// A shown main window with the program's own boxes, and the user's stories
+// played on it as one line each. Every box that opens is answered as the
+// story says, through its own buttons and keys, and remembered.
+class WindowTest : public ::testing::Test, public QObject {
 protected:
-    void SetUp() override { open(); }
+    void SetUp() override {
+        qApp->installEventFilter(this);
+        open();
+    }
+    void TearDown() override { qApp->removeEventFilter(this); }
     void open() {
-        boxes = {};
-        sysInfoStarts = 0;
-        window = std::make_unique<Form1>(boxes, [this] { ++sysInfoStarts; });
+        answers.clear();
+        asked = message = box = QString();
+        boxShot = QImage();
+        starts = 0;
+        window = std::make_unique<Form1>(boxes, [this] { ++starts; });
+        boxes.setParent(window.get());
+        boxes.setProgramTitle(window->windowTitle());
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -41,14 +57,15 @@ protected:
               : QTest::mouseClick(widget->window()->windowHandle(), Qt::LeftButton, {}, where);
     }
 
-    // A control of the main window or of the About window, or either window.
+    // A control of the main window or of the About window, or either window;
+    // a name that is neither is an error.
     QWidget* find(const QString& name) const {
         QWidget* shown = about();
         QWidget* found = name == "frmAbout" ? shown
                          : name == "Form1"  ? window.get()
                                             : window->findChild<QWidget*>(name);
         found = found || !shown ? found : shown->findChild<QWidget*>(name);
-        EXPECT_TRUE(found || name == "frmAbout") << name.toStdString();
+        EXPECT_TRUE(found || name == "frmAbout") << "no control " << name.toStdString();
         return found;
     }
     // The About window, if one was made: never more than one.
@@ -68,7 +85,9 @@ protected:
     //                   background, anything else in its middle; "click X x y" there
     //   "double X"      double-clicks X the same way
     //   "key X Tab"     a key, named as QKeySequence names it, on X
-    //   "answer T"      the next input box answers T
+    //   "answer T"      the next input box is answered T and Enter; "cancel" and
+    //                   "escape" answer it with its Cancel button or the Esc key;
+    //                   a box with no answer waiting takes Enter
     void play(const QString& story) {
         for (const QString& step : story.split(';', Qt::SkipEmptyParts)) {
             const QStringList word = step.split(' ');
@@ -80,8 +99,8 @@ protected:
                 const QPoint at =
                     word.size() > 3 ? QPoint(word[2].toInt(), word[3].toInt()) : spot(find(name));
                 mouse(find(name), verb == "double", at);
-            } else if (verb == "answer") {
-                boxes.answer(step.section(' ', 1).toStdString());
+            } else if (verb == "answer" || verb == "cancel" || verb == "escape") {
+                answers.push_back(step);
             } else if (verb == "key") {
                 find(name)->setFocus();
                 QTest::keyClick(find(name), Qt::Key(QKeySequence(word[2])[0].key()));
@@ -98,28 +117,66 @@ protected:
             return QPoint(control->width() - 3, control->height() / 2);
         return control->inherits("QGroupBox") ? QPoint(control->width() - 4, 40) : QPoint();
     }
+
+    // A box has opened: remember it, its picture and what it says, then answer it.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* input = qobject_cast<QInputDialog*>(watched);
+        auto* shown = input ? static_cast<QDialog*>(input) : qobject_cast<QMessageBox*>(watched);
+        if (shown && event->type() == QEvent::Show)
+            QTimer::singleShot(0, shown, [this, shown, input] { answer(shown, input); });
+        return false;
+    }
+    void answer(QDialog* shown, QInputDialog* input) {
+        box = shown->parentWidget()->objectName() + "|" + shown->windowTitle();
+        boxShot = shown->grab().toImage();
+        if (!input) {
+            message = static_cast<QMessageBox*>(shown)->text();
+            QTest::keyClick(shown, Qt::Key_Return);
+            return;
+        }
+        asked = input->labelText() + "|" + input->windowTitle() + "|" + input->textValue();
+        const QString step = answers.empty() ? QString() : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        auto* line = input->findChild<QLineEdit*>();
+        if (step == "cancel") {
+            for (QPushButton* button : input->findChildren<QPushButton*>())
+                if (button->text().remove('&') == "Cancel")
+                    QTest::mouseClick(button, Qt::LeftButton);
+            return;
+        }
+        if (step.startsWith("answer")) {
+            line->selectAll();
+            QTest::keyClicks(line, step.section(' ', 1));
+        }
+        QTest::keyClick(line, step == "escape" ? Qt::Key_Escape : Qt::Key_Return);
+    }
+
     // What the window shows: "X" a control's text, "X.focus" whether it has
-    // its window's focus, "X.p" its Qt property p ("FOV.toolTip",
-    // "Option7.checked"); "message" the last message, "asked" the last input
-    // box, "starts" how often System Info was pressed.
+    // its window's focus, "X.p" its Qt property p ("Option7.checked");
+    // "message" the last message, "asked" the last input box as
+    // "prompt|title|text", "box" the last box's owner and title, "starts" how
+    // often System Info was pressed. A name or property that does not exist
+    // is an error.
     QString shows(const QString& probe) {
         const QString name = probe.section('.', 0, 0), what = probe.section('.', 1);
-        if (name == "starts")
-            return QString::number(sysInfoStarts);
-        if (name == "message" || name == "asked") {
-            const auto& boxed = name == "asked" ? boxes.inputs : boxes.messages;
-            return QString::fromStdString(boxed.empty() ? "" : boxed.back())
-                .section('|', 0, name == "asked" ? 2 : 0);
-        }
+        const std::map<QString, QString> kept{{"starts", QString::number(starts)},
+                                              {"message", message},
+                                              {"asked", asked},
+                                              {"box", box}};
+        if (kept.count(name))
+            return kept.at(name);
         QWidget* control = find(name);
         if (!control || what == "focus")
             return !control                                      ? "none"
                    : control->window()->focusWidget() == control ? "true"
                                                                  : "false";
-        return control->property(what.isEmpty() ? "text" : qPrintable(what)).toString();
+        const QVariant value = control->property(what.isEmpty() ? "text" : qPrintable(what));
+        EXPECT_TRUE(value.isValid()) << "no property " << probe.toStdString();
+        return value.toString();
     }
     // Each story on a window of its own: what it shows afterwards, probe by
-    // probe, "Sensor=8.192;Option6.on=1".
+    // probe, "Sensor=8.192;Option6.checked=true".
     void expectStories(std::initializer_list<std::pair<const char*, const char*>> stories) {
         for (auto [story, expected] : stories) {
             open();
@@ -131,8 +188,43 @@ protected:
         }
     }
 
-    FakeBoxes boxes;
-    int sysInfoStarts = 0;
+    // The picture the user sees after a story, pixel for pixel as the
+    // reference in tests/ui/pictures: the last box if one opened, else the
+    // About window if it is open, else the main window. With
+    // ORBEL_WRITE_REFERENCES set, the reference is written instead.
+    void expectPicture(const QString& name) {
+        QWidget* top = about() && about()->isVisible() ? about() : window.get();
+        const QImage shot = (boxShot.isNull() ? top->grab().toImage() : boxShot)
+                                .convertToFormat(QImage::Format_RGB32);
+        const QString reference = QStringLiteral(ORBEL_PICTURES "/%1.png").arg(name);
+        if (qEnvironmentVariableIsSet("ORBEL_WRITE_REFERENCES")) {
+            ASSERT_TRUE(shot.save(reference));
+            return;
+        }
+        const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
+        if (shot == expected)
+            return;
+        // What differs shows red on a pale copy of the reference.
+        QImage difference = expected.isNull() ? shot : expected;
+        for (int y = 0; y < difference.height(); ++y)
+            for (int x = 0; x < difference.width(); ++x)
+                difference.setPixel(x, y,
+                                    shot.valid(x, y) && shot.pixel(x, y) == expected.pixel(x, y)
+                                        ? QColor(expected.pixel(x, y)).lighter(160).rgb()
+                                        : qRgb(255, 0, 0));
+        const QString actual = QDir::current().filePath(name + "-actual.png"),
+                      differs = QDir::current().filePath(name + "-difference.png");
+        shot.save(actual);
+        difference.save(differs);
+        ADD_FAILURE() << name.toStdString() << " differs from " << reference.toStdString()
+                      << ": see " << actual.toStdString() << " and " << differs.toStdString();
+    }
+
+    std::deque<QString> answers;
+    QString asked, message, box;
+    QImage boxShot;
+    int starts = 0;
+    DialogBoxes boxes;
     std::unique_ptr<Form1> window;
 };
 
