@@ -20,10 +20,6 @@ std::string subject(Field field) {
     return std::string(fieldRow(field).caption);
 }
 
-bool onlyBlanks(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return c == ' '; });
-}
-
 // "1,5": a number once the comma is a point.
 bool hasDecimalComma(std::string_view text) {
     if (text.find(',') == std::string_view::npos)

@@ -9,7 +9,7 @@ namespace orbel {
 
 // The five field texts of the main window and its unit selection: the whole
 // data model of a calculation. Every quantity lives here as text, exactly as
-// the user sees it. The defaults are the window's start state, which the
+// the user sees it. The unit defaults are the window's start state, which the
 // window's description checks them against.
 enum class Field { Wdth, Dist, Fmm, Sensor, FOV };
 
@@ -19,14 +19,11 @@ struct UnitFlags {
     bool feet = false;
 };
 
-// The sensor width of the camera selected at start, as Sensor shows it.
-inline constexpr std::string_view kSensorAtStart = "27.776";
-
 struct LensFields {
     std::string wdth;
     std::string dist;
     std::string fmm;
-    std::string sensor{kSensorAtStart};
+    std::string sensor;
     std::string fov;
     UnitFlags units;
 

@@ -98,6 +98,10 @@ NumberShape scanNumber(std::string_view text) {
 
 } // namespace
 
+bool onlyBlanks(std::string_view text) {
+    return trimBlanks(text).empty();
+}
+
 double textToNumber(std::string_view text) {
     const NumberShape shape = scanNumber(trimBlanks(text));
     double magnitude = 0.0;

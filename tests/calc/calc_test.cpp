@@ -42,7 +42,7 @@ const Row kRows[] = {
     {F, "|||27.776|12.5",           "|||27.776|12.5",                             ""},
     {M, "||35|27.776|old",          "||35|27.776|old",                            kTypeTwo},
     {I, "||35|27.776|old",          "||35|27.776|old",                            kTypeTwo},
-    {M, "|  |35|27.776|old",        "|  |35|27.776|old",                          "Cannot calculate Object Width: Object Distance holds only spaces. Empty it or type a number."},
+    {M, "| \t |35|27.776|old",      "| \t |35|27.776|old",                          "Cannot calculate Object Width: Object Distance holds only spaces. Empty it or type a number."},
     {I, "1,5||35|27.776|old",       "1,5||35|27.776|old",                         "Cannot calculate Object Distance: Object Width is not a number: write the decimal point (1.5), not a comma."},
     {F, "|ten|35|27.776|old",       "|ten|35|27.776|old",                         "Cannot calculate Object Width: Object Distance is not a number."},
     {M, "|x|35|?|old",              "|x|35|?|old",                                "Cannot calculate Object Width: the sensor width of the selected camera is not a number."},

@@ -20,19 +20,20 @@ struct AboutControl {
     int left, top, width, height; // twips
     int tab;
     std::string_view text; // empty where the load step sets it
+    bool black;            // black text rather than the system's
 };
 
 // clang-format off
 inline constexpr std::array<AboutControl, 7> kAboutControls = {{
-    // name            kind                       left  top  width height tab text
-    {"cmdOK",          AboutKind::CommandButton, 2640, 2040, 1260, 345, 0, "OK"},
-    {"cmdSysInfo",     AboutKind::CommandButton, 2640, 2520, 1245, 345, 2, "&System Info..."},
-    {"picIcon",        AboutKind::Picture,        120,  120,  480, 480, 1, ""},
+    // name            kind                       left  top  width height tab text     black
+    {"cmdOK",          AboutKind::CommandButton, 2640, 2040, 1260, 345, 0, "OK",              false},
+    {"cmdSysInfo",     AboutKind::CommandButton, 2640, 2520, 1245, 345, 2, "&System Info...", false},
+    {"picIcon",        AboutKind::Picture,        120,  120,  480, 480, 1, "",                false},
     {"lblDescription", AboutKind::Label,         1050, 1125, 2325, 570, 3,
-     "Program to calculate Lens focal distance for Orbel products"},
-    {"lblTitle",       AboutKind::Label,         1050,  240, 1845, 480, 5, ""},
-    {"lblVersion",     AboutKind::Label,         1050,  780, 1605, 225, 6, ""},
-    {"lblDisclaimer",  AboutKind::Label,          120, 2520, 2415, 345, 4, "by Tovrik"},
+     "Program to calculate Lens focal distance for Orbel products",                           true},
+    {"lblTitle",       AboutKind::Label,         1050,  240, 1845, 480, 5, "",                true},
+    {"lblVersion",     AboutKind::Label,         1050,  780, 1605, 225, 6, "",                false},
+    {"lblDisclaimer",  AboutKind::Label,          120, 2520, 2415, 345, 4, "by Tovrik",       true},
 }};
 // clang-format on
 

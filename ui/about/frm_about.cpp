@@ -12,6 +12,8 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace orbel {
 namespace {
@@ -62,6 +64,7 @@ void frmAbout::build() {
     setFont(formFont());
     setFixedSize(toPixels(kAboutWidthTwips), toPixels(kAboutHeightTwips));
 
+    std::vector<std::pair<int, QWidget*>> byTab;
     for (const AboutControl& row : kAboutControls) {
         QWidget* widget = nullptr;
         switch (row.kind) {
@@ -70,7 +73,8 @@ void frmAbout::build() {
             break;
         case AboutKind::Picture: {
             auto* picture = new QLabel(this);
-            picture->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+            picture->setPixmap(
+                QApplication::windowIcon().pixmap(toPixels(row.width), toPixels(row.height)));
             // The picture takes the focus, and Enter on it presses OK.
             picture->setFocusPolicy(Qt::StrongFocus);
             widget = picture;
@@ -80,27 +84,31 @@ void frmAbout::build() {
             auto* label = new QLabel(toQString(row.text), this);
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            QPalette black = label->palette();
-            black.setColor(QPalette::WindowText, Qt::black);
-            if (row.name != "lblVersion")
-                label->setPalette(black);
             widget = label;
             break;
         }
         }
+        if (row.black) {
+            QPalette black = widget->palette();
+            black.setColor(QPalette::WindowText, Qt::black);
+            widget->setPalette(black);
+        }
         widget->setObjectName(toQString(row.name));
-        const int width = row.kind == AboutKind::Picture ? 32 : toPixels(row.width);
-        const int height = row.kind == AboutKind::Picture ? 32 : toPixels(row.height);
-        widget->setGeometry(toPixels(row.left), toPixels(row.top), width, height);
+        widget->setGeometry(toPixels(row.left), toPixels(row.top), toPixels(row.width),
+                            toPixels(row.height));
+        if (widget->focusPolicy() & Qt::TabFocus)
+            byTab.emplace_back(row.tab, widget);
     }
+    // Tab visits the controls that take the focus in the order of their tab positions.
+    std::sort(byTab.begin(), byTab.end());
+    for (std::size_t i = 1; i < byTab.size(); ++i)
+        QWidget::setTabOrder(byTab[i - 1].second, byTab[i].second);
 
     auto* ok = child<QPushButton>(this, "cmdOK");
-    auto* sysInfo = child<QPushButton>(this, "cmdSysInfo");
     ok->setDefault(true); // Enter, unless another button has the focus
-    QWidget::setTabOrder(ok, child<QLabel>(this, "picIcon"));
-    QWidget::setTabOrder(child<QLabel>(this, "picIcon"), sysInfo);
     connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    connect(sysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    connect(child<QPushButton>(this, "cmdSysInfo"), &QPushButton::clicked, this,
+            &frmAbout::cmdSysInfo_Click);
 }
 
 void frmAbout::showEvent(QShowEvent* event) {

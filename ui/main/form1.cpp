@@ -40,15 +40,16 @@ void Form1::Command1_Click() {
         boxes_.messageBox(failureText(*outcome.failure, record));
 }
 
-void Form1::Option10_Click() {
-    chooseUnits("Option10");
-}
-void Form1::Option11_Click() {
-    chooseUnits("Option11");
-}
-void Form1::Option12_Click() {
-    chooseUnits("Option12");
-}
+// The units, the cameras and their custom resolutions: each handler hands its
+// own control's name, written once, to the work its kind shares.
+#define ORBEL_NAMED_HANDLER(control, event, work)                                                  \
+    void Form1::control##_##event() {                                                              \
+        work(#control);                                                                            \
+    }
+
+ORBEL_NAMED_HANDLER(Option10, Click, chooseUnits)
+ORBEL_NAMED_HANDLER(Option11, Click, chooseUnits)
+ORBEL_NAMED_HANDLER(Option12, Click, chooseUnits)
 
 void Form1::Wdth_DblClick() {
     field(Field::Wdth)->clear();
@@ -73,70 +74,30 @@ void Form1::Frame3_Click() {
     page(Page::Frame3)->update();
 }
 
-void Form1::Option1_Click() {
-    selectPreset("Option1");
-}
-void Form1::Option2_Click() {
-    selectPreset("Option2");
-}
-void Form1::Option3_Click() {
-    selectPreset("Option3");
-}
-void Form1::Option4_Click() {
-    selectPreset("Option4");
-}
-void Form1::Option5_Click() {
-    selectPreset("Option5");
-}
-void Form1::Option6_Click() {
-    selectPreset("Option6");
-}
-void Form1::Option7_Click() {
-    selectPreset("Option7");
-}
-void Form1::Option8_Click() {
-    selectPreset("Option8");
-}
-void Form1::Option9_Click() {
-    selectPreset("Option9");
-}
-void Form1::Option13_Click() {
-    selectPreset("Option13");
-}
-void Form1::Option14_Click() {
-    selectPreset("Option14");
-}
-void Form1::Option15_Click() {
-    selectPreset("Option15");
-}
-void Form1::Option16_Click() {
-    selectPreset("Option16");
-}
-void Form1::Option17_Click() {
-    selectPreset("Option17");
-}
-void Form1::Option18_Click() {
-    selectPreset("Option18");
-}
+ORBEL_NAMED_HANDLER(Option1, Click, selectPreset)
+ORBEL_NAMED_HANDLER(Option2, Click, selectPreset)
+ORBEL_NAMED_HANDLER(Option3, Click, selectPreset)
+ORBEL_NAMED_HANDLER(Option4, Click, selectPreset)
+ORBEL_NAMED_HANDLER(Option5, Click, selectPreset)
+ORBEL_NAMED_HANDLER(Option6, Click, selectPreset)
+ORBEL_NAMED_HANDLER(Option7, Click, selectPreset)
+ORBEL_NAMED_HANDLER(Option8, Click, selectPreset)
+ORBEL_NAMED_HANDLER(Option9, Click, selectPreset)
+ORBEL_NAMED_HANDLER(Option13, Click, selectPreset)
+ORBEL_NAMED_HANDLER(Option14, Click, selectPreset)
+ORBEL_NAMED_HANDLER(Option15, Click, selectPreset)
+ORBEL_NAMED_HANDLER(Option16, Click, selectPreset)
+ORBEL_NAMED_HANDLER(Option17, Click, selectPreset)
+ORBEL_NAMED_HANDLER(Option18, Click, selectPreset)
 
-void Form1::Option3_DblClick() {
-    enterCustomResolution("Option3");
-}
-void Form1::Option4_DblClick() {
-    enterCustomResolution("Option4");
-}
-void Form1::Option15_DblClick() {
-    enterCustomResolution("Option15");
-}
-void Form1::Option16_DblClick() {
-    enterCustomResolution("Option16");
-}
-void Form1::Option17_DblClick() {
-    enterCustomResolution("Option17");
-}
-void Form1::Option18_DblClick() {
-    enterCustomResolution("Option18");
-}
+ORBEL_NAMED_HANDLER(Option3, DblClick, enterCustomResolution)
+ORBEL_NAMED_HANDLER(Option4, DblClick, enterCustomResolution)
+ORBEL_NAMED_HANDLER(Option15, DblClick, enterCustomResolution)
+ORBEL_NAMED_HANDLER(Option16, DblClick, enterCustomResolution)
+ORBEL_NAMED_HANDLER(Option17, DblClick, enterCustomResolution)
+ORBEL_NAMED_HANDLER(Option18, DblClick, enterCustomResolution)
+
+#undef ORBEL_NAMED_HANDLER
 
 void Form1::Form_DblClick() {
     if (!about_)
@@ -249,7 +210,10 @@ void Form1::build() {
     std::map<std::string_view, QWidget*> made{{"Form1", this}};
     std::vector<std::pair<int, QWidget*>> byTab; // one sequence whatever the container
     for (const ControlRow& row : form1Controls()) {
-        QWidget* widget = createControl(row, made.at(row.container));
+        const Preset* preset = findPreset(row.name);
+        QWidget* widget = createControl(
+            row, made.at(preset ? kPageControls[static_cast<std::size_t>(preset->page)]
+                                : row.container));
         made[row.name] = widget;
         if (widget->focusPolicy() & Qt::TabFocus)
             byTab.emplace_back(row.tab, widget);
@@ -269,10 +233,9 @@ void Form1::build() {
         case StartState::Disabled:
             widget->setEnabled(false);
             break;
-        case StartState::LargerFont:
-            widget->setFont(formFont(kLargerFontPixels));
-            break;
         }
+        if (row.fontPixels != 0)
+            widget->setFont(formFont(row.fontPixels));
     }
     // Each field is known to a screen reader by the caption beside it.
     for (const ControlRow& row : form1Controls()) {
@@ -289,9 +252,15 @@ void Form1::build() {
         cameras_.push_back(static_cast<OptionButton*>(made.at(preset.control)));
     for (std::size_t i = 0; i < kUnits.size(); ++i)
         units_[i] = static_cast<OptionButton*>(made.at(kUnits[i].control));
-    pages_ = {static_cast<Frame*>(made.at("Frame2")), static_cast<Frame*>(made.at("Frame3"))};
+    for (std::size_t i = 0; i < kPageControls.size(); ++i)
+        pages_[i] = static_cast<Frame*>(made.at(kPageControls[i]));
     unitLabels_ = {static_cast<QLabel*>(made.at("Label3")),
                    static_cast<QLabel*>(made.at("Label4"))};
+
+    // Sensor starts with the width of the camera selected at start.
+    for (const Preset& preset : presets())
+        if (camera(preset)->isChecked())
+            field(Field::Sensor)->setText(toQString(sensorText(preset)));
 
     std::sort(byTab.begin(), byTab.end());
     for (const auto& [tab, widget] : byTab)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/lens_fields.h"
+#include "calc/sensor_catalogue.h"
 
 #include <array>
 #include <span>
@@ -11,16 +12,16 @@ namespace orbel {
 class Form1;
 
 // The main window's description: every control with its kind, container,
-// place and size in twips, tab position, caption, start state and handlers.
+// place and size in twips, tab position, caption, start state, font and
+// handlers. A camera's page, caption and tooltip are the catalogue's.
 enum class ControlKind { Label, TextBox, CommandButton, Frame, OptionButton };
 
 enum class StartState {
     Shown,
     Hidden,
     Disabled,
-    Selected,   // an option button checked at start
-    HasFocus,   // the control the window opens with the focus in
-    LargerFont, // the caption of the focal length, a size up from the rest
+    Selected, // an option button checked at start
+    HasFocus, // the control the window opens with the focus in
 };
 
 using Handler = void (Form1::*)();
@@ -28,11 +29,13 @@ using Handler = void (Form1::*)();
 struct ControlRow {
     std::string_view name;
     ControlKind kind;
-    std::string_view container;   // "Form1" or the frame that holds it
+    std::string_view
+        container; // "Form1" or the frame that holds it; a camera's page is the catalogue's
     int left, top, width, height; // twips
     int tab;
     std::string_view caption; // a camera preset takes caption and tooltip from the catalogue
     StartState state;
+    int fontPixels;            // 0: the window's font
     std::string_view labelFor; // a label's field, whose accessible name it gives
     Handler click;
     Handler dblClick;
@@ -41,7 +44,6 @@ struct ControlRow {
 inline constexpr int kFormWidthTwips = 6300;
 inline constexpr int kFormHeightTwips = 4860;
 inline constexpr std::string_view kFormCaption = "Orbel Lens Calculator";
-inline constexpr int kLargerFontPixels = 13;
 
 // The unit options: the unit each one writes beside the two lengths, and the
 // flag it stands for in the record.
@@ -57,6 +59,9 @@ inline constexpr std::array<UnitRow, 3> kUnits = {{
     {"Option12", " M",   &UnitFlags::meters},
 }};
 // clang-format on
+
+// The frame of each camera page, in the order of Page.
+inline constexpr std::array<std::string_view, 2> kPageControls = {"Frame2", "Frame3"};
 
 std::span<const ControlRow> form1Controls();
 
