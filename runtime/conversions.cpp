@@ -140,13 +140,11 @@ std::string numberToText(double value) {
             digits += c;
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
-    int exponent = std::atoi(scientific.data() + ePos + 1);
+    const int exponent = std::atoi(scientific.data() + ePos + 1);
     // The largest doubles round up past the largest double at 15 digits and
     // could not be read back; they are shown cut to 15 digits instead.
-    if (std::fabs(value) >= kLargestRoundedUp) {
+    if (std::fabs(value) >= kLargestRoundedUp)
         digits = "179769313486231";
-        exponent = 308;
-    }
 
     std::string text = negative ? "-" : "";
     const int count = static_cast<int>(digits.size());

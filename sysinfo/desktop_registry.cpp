@@ -36,33 +36,28 @@ long DesktopRegistry::openKey(Handle root, const std::string& path, std::uint32_
                               Handle& key) {
     if (root != kLocalMachine || folded(path) != folded(std::string(kToolPath.key)))
         return kFileNotFound;
-    std::string tool;
-    if (searchPath_) {
-        tool = findTool(*searchPath_);
-    } else if (const char* environment = std::getenv("PATH")) {
-        tool = findTool(environment);
-    }
-    if (tool.empty())
+    const char* environment = std::getenv("PATH");
+    tool_ = findTool(searchPath_ ? *searchPath_ : environment ? environment : "");
+    if (tool_.empty())
         return kFileNotFound;
-    key = nextHandle_++;
-    open_.emplace(key, std::move(tool));
+    key = kOpenKey;
     return kSuccess;
 }
 
 long DesktopRegistry::queryValue(Handle key, const std::string& name, std::uint32_t& type,
                                  unsigned char* data, std::uint32_t& size) {
-    const auto handle = open_.find(key);
-    if (handle == open_.end())
+    if (key != kOpenKey || tool_.empty())
         return kInvalidHandle;
     if (folded(name) != folded(std::string(kToolPath.value)))
         return kFileNotFound;
-    std::vector<unsigned char> text(handle->second.begin(), handle->second.end());
+    std::vector<unsigned char> text(tool_.begin(), tool_.end());
     text.push_back(0); // stored as a string with its NUL, as the system stores one
     return answerQuery(kString, text, type, data, size);
 }
 
-long DesktopRegistry::closeKey(Handle key) {
-    return open_.erase(key) == 1 ? kSuccess : kInvalidHandle;
+long DesktopRegistry::closeKey(Handle) {
+    tool_.clear();
+    return kSuccess;
 }
 
 } // namespace orbel

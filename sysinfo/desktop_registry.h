@@ -3,7 +3,6 @@
 #include "registry.h"
 
 #include <array>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,9 +45,10 @@ public:
     long closeKey(Handle key) override;
 
 private:
+    static constexpr Handle kOpenKey = 1; // the one key, while it is open
+
     std::optional<std::string> searchPath_;
-    std::map<Handle, std::string> open_; // each open key with the tool it found
-    Handle nextHandle_ = 0x1000;
+    std::string tool_; // what the open key holds
 };
 
 } // namespace orbel

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QString>
 
+#include <initializer_list>
 #include <string_view>
 
 namespace orbel {
@@ -28,6 +29,25 @@ inline constexpr int kTwipsPerPixel = 15;
 
 constexpr int toPixels(int twips) {
     return twips / kTwipsPerPixel;
+}
+
+// A window's description stands on whole pixels, and no two of its controls
+// share a tab position.
+constexpr bool onWholePixels(std::initializer_list<int> twips) {
+    for (int value : twips)
+        if (value % kTwipsPerPixel != 0)
+            return false;
+    return true;
+}
+template <typename Rows> constexpr bool wellFormed(const Rows& rows) {
+    for (const auto& row : rows) {
+        if (!onWholePixels({row.left, row.top, row.width, row.height}))
+            return false;
+        for (const auto& other : rows)
+            if (&other != &row && other.tab == row.tab)
+                return false;
+    }
+    return true;
 }
 
 // The windows' font at this pixel size.

@@ -18,6 +18,11 @@
 namespace orbel {
 namespace {
 
+static_assert(wellFormed(kAboutControls) && onWholePixels({kAboutWidthTwips, kAboutHeightTwips,
+                                                           kAboutLeftTwips, kAboutTopTwips}));
+static_assert(onWholePixels({kAboutLines[0].x1, kAboutLines[0].y1, kAboutLines[0].x2,
+                             kAboutLines[1].x1, kAboutLines[1].y1, kAboutLines[1].x2}));
+
 template <typename T> T* child(const QWidget* window, const char* name) {
     return window->findChild<T*>(QString::fromLatin1(name));
 }

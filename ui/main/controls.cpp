@@ -66,29 +66,22 @@ Frame::Frame(const QString& title, QWidget* parent)
         setStyle(style);
 }
 
+// A press and a release inside the frame make a click; a double-click is
+// reported after the click that began it.
 void Frame::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
     event->accept();
 }
 
 void Frame::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && rect().contains(event->position().toPoint());
-    pressed_ = false;
     event->accept();
-    if (click)
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
 }
 
 void Frame::mouseDoubleClickEvent(QMouseEvent* event) {
-    pressed_ = false;
     event->accept();
     if (event->button() == Qt::LeftButton)
         emit doubleClicked();
-}
-
-void Frame::hideEvent(QHideEvent* event) {
-    pressed_ = false;
-    QGroupBox::hideEvent(event);
 }
 
 TextBox::TextBox(const QString& text, QWidget* parent)

@@ -44,10 +44,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-
-private:
-    bool pressed_ = false;
 };
 
 // A text field. A text the program writes shows from its first character,

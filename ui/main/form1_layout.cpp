@@ -1,6 +1,7 @@
 #include "form1_layout.h"
 
 #include "form1.h"
+#include "ui/window_look.h"
 
 namespace orbel {
 namespace {
@@ -81,7 +82,8 @@ std::span<const ControlRow> form1Controls() {
         {"Option17", K::OptionButton,  "",        120, 2760, 1575,  375, 34, "",                  S::Shown,      0,  "",       &F::Option17_Click, &F::Option17_DblClick},
     }};
     // clang-format on
-    static_assert(agreesWithTheCore(kControls));
+    static_assert(agreesWithTheCore(kControls) && wellFormed(kControls) &&
+                  onWholePixels({kFormWidthTwips, kFormHeightTwips}));
     return kControls;
 }
 
