@@ -11,6 +11,7 @@
 #include <fstream>
 #include <memory>
 #include <random>
+#include <thread>
 
 #ifdef _WIN32
 #include "sysinfo/windows_registry.h"
@@ -18,9 +19,6 @@
 #include <windows.h>
 #else
 #include "sysinfo/desktop_registry.h"
-
-#include <chrono>
-#include <thread>
 #endif
 
 namespace orbel::testing {
@@ -28,89 +26,81 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Value {
-    std::uint32_t type; // 0: no value
-    std::vector<unsigned char> bytes;
-};
-Value sz(const std::string& text, bool nul = true, std::uint32_t type = Registry::kString) {
-    std::vector<unsigned char> bytes(text.begin(), text.end());
-    if (nul)
-        bytes.push_back(0);
-    return {type, bytes};
-}
-
-// The registry layers of this system, each holding the launcher's two values.
-std::vector<std::unique_ptr<Registry>> layersHolding(const Value& path, const Value& folder) {
-    std::vector<std::unique_ptr<Registry>> layers;
-    auto memory = std::make_unique<InMemoryRegistry>();
-    const std::pair<ToolLocation, Value> values[] = {{kToolPath, path}, {kToolFolder, folder}};
-    for (const auto& [at, value] : values)
-        if (value.type)
-            memory->setValue(std::string(at.key), std::string(at.value), value.type, value.bytes);
-    layers.push_back(std::move(memory));
-#ifdef _WIN32
-    // The real registry, only in Wine's scratch prefix: never a real system's keys.
-    const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-    if (!ntdll || !GetProcAddress(ntdll, "wine_get_version"))
-        return layers;
-    for (const auto& [at, value] : values) {
-        const std::string key(at.key), name(at.value);
-        RegDeleteTreeA(HKEY_LOCAL_MACHINE, key.c_str());
-        if (value.type)
-            RegSetKeyValueA(HKEY_LOCAL_MACHINE, key.c_str(), name.c_str(), value.type,
-                            value.bytes.data(), static_cast<DWORD>(value.bytes.size()));
-    }
-    layers.push_back(std::make_unique<WindowsRegistry>());
-#endif
-    return layers;
-}
+const std::string kUnavailable = "System Information Is Unavailable At This Time", z(1, '\0');
+const fs::path root = fs::temp_directory_path() / std::to_string(std::random_device{}());
 
 // Like the system's, it cannot start a path that names no ordinary file.
-class Recording : public ProgramStarter {
-public:
+struct Recording : ProgramStarter {
     void start(const std::string& path) override {
         started = isOrdinaryFile(path) ? path : throw RunTimeError(ErrorCode::FileNotFound);
     }
     std::string started;
 };
 
-const std::string kUnavailable = "System Information Is Unavailable At This Time";
+// What pressing System Info says: its messages, one after the other.
+std::string pressSysInfo(Registry& registry, ProgramStarter& starter) {
+    FakeBoxes boxes;
+    SysInfoLauncher(registry, starter, boxes).StartSysInfo();
+    std::string said;
+    for (const std::string& message : boxes.messages)
+        said += message;
+    return said;
+}
 
+// The program it started, then what it says.
+std::string pressSysInfo(Registry& registry) {
+    Recording starter;
+    const std::string said = pressSysInfo(registry, starter);
+    return starter.started + said;
+}
+
+// Both values (type 0: none) in every registry layer this system has: in
+// memory, and under Wine the real one of the scratch prefix.
 TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
-    const fs::path root = fs::temp_directory_path() / std::to_string(std::random_device{}());
-    fs::create_directories(root / "holding");
-    fs::create_directories(root / "empty");
-    const std::string tool = (root / "tool.exe").string(),
-                      inFolder = (root / "holding" / "MSINFO32.EXE").string();
-    std::ofstream(tool) << "tool";
-    std::ofstream(inFolder) << "tool";
-    const Value none{0, {}}, zero{Registry::kString, {}}, number{Registry::kNumber, {1, 0, 0, 0}},
-        holding = sz((root / "holding").string()), x1024 = sz(std::string(1024, 'x'), false);
+    const std::string tool = (root / "tool").string(), folder = (root / "f").string();
+    fs::create_directories(folder);
+    std::ofstream(tool) << "x";
+    std::ofstream(folder + "/MSINFO32.EXE") << "x";
+    using Value = std::pair<std::uint32_t, std::string>;
+    const Value none, x1024(1, std::string(1024, 'x'));
     const struct {
-        const char* name;
         Value path, folder;
-        std::string started;
-    } rows[] = {{"neither key", none, none, ""},
-                {"first names the program", sz(tool), holding, tool},
-                {"first without its NUL", sz(tool, false), none, tool},
-                {"second names the folder", none, holding, inFolder},
-                {"folder without the tool", none, sz((root / "empty").string()), ""},
-                {"first names a missing file", sz(tool + ".x"), holding, ""},
-                {"first is empty", sz(""), holding, ""},
-                {"first is expandable", sz(tool, true, Registry::kExpandString), holding, ""},
-                {"first has zero bytes", zero, holding, ""},
-                {"first is a number", number, none, ""},
-                {"first over 1024 bytes", sz(std::string(1024, 'x')), holding, inFolder},
-                {"first fills 1024 without NUL", x1024, holding, inFolder}};
+        std::string shows;
+    } rows[] = {{none, none, kUnavailable},
+                {{1, tool + z}, {1, folder + z}, tool},
+                {{1, tool}, none, tool}, // no closing NUL
+                {none, {1, folder + z}, folder + "/MSINFO32.EXE"},
+                {none, {1, root.string()}, kUnavailable},
+                {{1, tool + "x"}, {1, folder}, kUnavailable},
+                {{1, z}, {1, folder}, kUnavailable},
+                {{Registry::kExpandString, tool}, {1, folder}, kUnavailable},
+                {{1, ""}, {1, folder}, kUnavailable},
+                {{Registry::kNumber, {"\1\0\0\0", 4}}, none, kUnavailable},
+                {{1, x1024.second + z}, {1, folder}, folder + "/MSINFO32.EXE"},
+                {x1024, {1, folder}, folder + "/MSINFO32.EXE"}};
     for (const auto& row : rows) {
-        for (const auto& layer : layersHolding(row.path, row.folder)) {
-            Recording starter;
-            FakeBoxes boxes;
-            SysInfoLauncher(*layer, starter, boxes).StartSysInfo();
-            EXPECT_EQ(starter.started + "|" + (boxes.messages.size() == 1 ? boxes.messages[0] : ""),
-                      row.started + "|" + (row.started.empty() ? kUnavailable : ""))
-                << row.name;
+        InMemoryRegistry memory;
+        const std::pair<ToolLocation, Value> values[] = {{kToolPath, row.path},
+                                                         {kToolFolder, row.folder}};
+        for (const auto& [at, value] : values)
+            if (value.first)
+                memory.setValue(std::string(at.key), std::string(at.value), value.first,
+                                {value.second.begin(), value.second.end()});
+        EXPECT_EQ(pressSysInfo(memory), row.shows) << row.path.second.substr(0, 80);
+#ifdef _WIN32
+        const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+        if (!ntdll || !GetProcAddress(ntdll, "wine_get_version"))
+            continue; // never a real system's keys
+        for (const auto& [at, value] : values) {
+            RegDeleteTreeA(HKEY_LOCAL_MACHINE, std::string(at.key).c_str());
+            if (value.first)
+                RegSetKeyValueA(HKEY_LOCAL_MACHINE, std::string(at.key).c_str(),
+                                std::string(at.value).c_str(), value.first, value.second.data(),
+                                static_cast<DWORD>(value.second.size()));
         }
+        WindowsRegistry system;
+        EXPECT_EQ(pressSysInfo(system), row.shows) << row.path.second.substr(0, 80);
+#endif
     }
     fs::remove_all(root);
 }
@@ -118,38 +108,31 @@ TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
 #ifndef _WIN32
 // On a desktop the tool is the first of the known ones along the search path,
 // tool by tool; folders, files that cannot run and relative entries are
-// passed over, and the path is one file name that no shell splits. a:
-// hardinfo not executable, kinfocenter a folder, cpu-x; b: hardinfo and
-// kinfocenter; c: nothing.
+// passed over, and the path is one file name that no shell splits.
 TEST(SysInfoLauncher, StartsTheDesktopsFirstToolAlongTheSearchPath) {
-    const fs::path root = fs::temp_directory_path() / std::to_string(std::random_device{}());
-    const std::string a = (root / "a").string(), b = (root / "b; touch pwned & 'q'").string(),
-                      c = (root / "c").string();
+    const std::string a = (root / "a").string(), b = (root / "b; touch pwned & 'q'").string();
     fs::create_directories(a + "/kinfocenter");
     fs::create_directories(b);
     for (const std::string& tool :
          {a + "/hardinfo", a + "/cpu-x", b + "/hardinfo", b + "/kinfocenter"}) {
         std::ofstream(tool) << "#!/bin/sh\necho started > \"$0.marker\"\n";
-        fs::permissions(tool,
-                        tool == a + "/hardinfo" ? fs::perms::owner_read : fs::perms::owner_all);
+        fs::permissions(tool, tool == a + "/hardinfo" ? fs::perms::none : fs::perms::owner_all);
     }
-    const std::pair<std::string, std::string> rows[] = {{"", ""},
-                                                        {c, ""},
-                                                        {a, a + "/cpu-x"},
-                                                        {a + ":" + b, b + "/hardinfo"},
-                                                        {"::" + c + ":" + b + "/", b + "/hardinfo"},
-                                                        {fs::relative(b).string() + ":.", ""}};
+    const std::pair<std::string, std::string> rows[] = {
+        {"", ""},
+        {root.string(), ""},
+        {a, a + "/cpu-x"},
+        {a + ":" + b, b + "/hardinfo"},
+        {"::" + a + "/:" + b + "/", b + "/hardinfo"},
+        {fs::relative(b).string() + ":.", ""}};
     for (const auto& [path, started] : rows) {
         DesktopRegistry registry(path);
         SystemProgramStarter starter;
-        FakeBoxes boxes;
-        SysInfoLauncher(registry, starter, boxes).StartSysInfo();
-        for (int waited = 0; !started.empty() && !fs::exists(started + ".marker") && waited < 250;
-             ++waited)
+        EXPECT_EQ(pressSysInfo(registry, starter), started.empty() ? kUnavailable : "") << path;
+        for (int wait = 0; !started.empty() && !fs::exists(started + ".marker") && wait < 250;
+             ++wait)
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        EXPECT_TRUE(started.empty() ? boxes.messages == std::vector{kUnavailable}
-                                    : fs::remove(started + ".marker"))
-            << path;
+        EXPECT_TRUE(started.empty() || fs::remove(started + ".marker")) << path;
     }
     EXPECT_FALSE(fs::exists("pwned") || fs::exists(root / "pwned"));
     fs::remove_all(root);
