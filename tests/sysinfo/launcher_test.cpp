@@ -57,10 +57,11 @@ std::string pressSysInfo(Registry& registry) {
 // Both values (type 0: none) in every registry layer this system has: in
 // memory, and under Wine the real one of the scratch prefix.
 TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
-    const std::string tool = (root / "tool").string(), folder = (root / "f").string();
+    const std::string tool = (root / "tool").string(), folder = (root / "f").string(),
+                      inFolder = (root / "f" / "MSINFO32.EXE").string();
     fs::create_directories(folder);
     std::ofstream(tool) << "x";
-    std::ofstream(folder + "/MSINFO32.EXE") << "x";
+    std::ofstream(inFolder) << "x";
     using Value = std::pair<std::uint32_t, std::string>;
     const Value none, x1024(1, std::string(1024, 'x'));
     const struct {
@@ -69,15 +70,15 @@ TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
     } rows[] = {{none, none, kUnavailable},
                 {{1, tool + z}, {1, folder + z}, tool},
                 {{1, tool}, none, tool}, // no closing NUL
-                {none, {1, folder + z}, folder + "/MSINFO32.EXE"},
+                {none, {1, folder + z}, inFolder},
                 {none, {1, root.string()}, kUnavailable},
                 {{1, tool + "x"}, {1, folder}, kUnavailable},
                 {{1, z}, {1, folder}, kUnavailable},
                 {{Registry::kExpandString, tool}, {1, folder}, kUnavailable},
                 {{1, ""}, {1, folder}, kUnavailable},
                 {{Registry::kNumber, {"\1\0\0\0", 4}}, none, kUnavailable},
-                {{1, x1024.second + z}, {1, folder}, folder + "/MSINFO32.EXE"},
-                {x1024, {1, folder}, folder + "/MSINFO32.EXE"}};
+                {{1, x1024.second + z}, {1, folder}, inFolder},
+                {x1024, {1, folder}, inFolder}};
     for (const auto& row : rows) {
         InMemoryRegistry memory;
         const std::pair<ToolLocation, Value> values[] = {{kToolPath, row.path},
