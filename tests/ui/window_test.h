@@ -1,12 +1,14 @@
 #pragma once
 
 #include "support/fakes.h"
+#include "ui/main/controls.h"
 #include "ui/main/form1.h"
 
 #include <QApplication>
 #include <QKeySequence>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolTip>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -99,7 +101,8 @@ protected:
         return control->inherits("QGroupBox") ? QPoint(control->width() - 4, 40) : QPoint();
     }
     // What the window shows: "X" a control's text, "X.focus" whether it has
-    // its window's focus, "X.p" its Qt property p ("FOV.toolTip",
+    // its window's focus, "X.shown" and "X.tip" what a field shows and its
+    // tooltip, "X.p" its Qt property p ("Option7.toolTip",
     // "Option7.checked"); "message" the last message, "asked" the last input
     // box, "starts" how often System Info was pressed.
     QString shows(const QString& probe) {
@@ -116,6 +119,14 @@ protected:
             return !control                                      ? "none"
                    : control->window()->focusWidget() == control ? "true"
                                                                  : "false";
+        // A field's text as it shows without the focus, and its tooltip.
+        if (what == "shown")
+            return qobject_cast<TextBox*>(control)->shownText();
+        if (what == "tip") {
+            QHelpEvent help(QEvent::ToolTip, {1, 1}, control->mapToGlobal(QPoint(1, 1)));
+            QApplication::sendEvent(control, &help);
+            return help.isAccepted() ? QToolTip::text() : "";
+        }
         return control->property(what.isEmpty() ? "text" : qPrintable(what)).toString();
     }
     // Each story on a window of its own: what it shows afterwards, probe by

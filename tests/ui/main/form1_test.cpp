@@ -40,14 +40,18 @@ TEST_F(WindowTest, OpensReadyForTheFirstCalculation) {
 }
 
 // clang-format off
-// What Calculate writes shows from its first character, and a text wider than
-// its field is whole in the field's tooltip until the text changes.
+// A field without the focus shows what fits of its text (cut after its first
+// digits, rounded or a fill), and its tooltip has the whole text when that is not all of it.
 TEST_F(WindowTest, CalculateFillsTheEmptyFieldInEachUnitSystem) {
-    expectStories({{"Dist=10;Fmm=35;click Command1",                  "Wdth=7.936;Wdth.toolTip=;FOV=43.2863559301607;FOV.toolTip=43.2863559301607;FOV.cursorPosition=0;message="},
+    expectStories({{"Dist=10;Fmm=35;click Command1",                  "Wdth=7.936;Wdth.tip=;FOV=43.2863559301607;FOV.shown=43.2…;FOV.tip=43.2863559301607;message="},
         {"click Option11;Dist=120;Fmm=50;click Command1",  "Wdth=66.66;FOV=;message="},
-        {"Wdth=0.25;Dist=11.5;click Command1",             "Fmm=1277.696;Fmm.toolTip=1277.696;Fmm.cursorPosition=0;FOV=1.24551137441264;FOV.toolTip=1.24551137441264"},
-        {"click Option11;Wdth=0.001;Dist=120;click Command1", "Fmm=3333120;Fmm.toolTip=3333120;Fmm.cursorPosition=0"},
-        {"Wdth=0.25;Dist=11.5;click Command1;double Fmm",  "Fmm=;Fmm.toolTip=;FOV.toolTip=1.24551137441264"},
+        {"Wdth=0.25;Dist=11.5;click Command1",             "Fmm=1277.696;Fmm.shown=1277…;Fmm.tip=1277.696;FOV=1.24551137441264"},
+        {"click Option11;Wdth=0.001;Dist=120;click Command1", "Fmm=3333120;Fmm.shown=3333…;Fmm.tip=3333120"},
+        {"Wdth=1;Dist=1e20;click Command1",                "Fmm=2.7776E+21;Fmm.shown=3E+21;FOV.shown=6E-19;Wdth.shown=1"},
+        {"Dist=1e300;Fmm=1;click Command1",                "Wdth.shown=2…E+301"},
+        {"Fmm=0.000123456789;key Fmm Tab",                 "Fmm.shown=0.00…;Command1.focus=true"},
+        {"Fmm=ten metres;key Fmm Tab",                     "Fmm.shown=ten …;Fmm.tip=ten metres"},
+        {"Wdth=0.25;Dist=11.5;click Command1;double Fmm",  "Fmm=;Fmm.tip=;FOV.tip=1.24551137441264"},
         {"click Option10;Fmm=35;click Command1",           "Wdth=;Fmm=35;message=Please type two of Object Width, Object Distance and Lens f, and leave the third one empty."},
         {"click Option11;Dist=ten;Fmm=35;click Command1",  "Wdth=;Dist=ten;message=Cannot calculate Object Width: Object Distance is not a number."},
         {"Dist=10;Fmm=35;key Fmm Return",                  "Wdth="},
