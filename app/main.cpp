@@ -11,6 +11,27 @@
 #include <QApplication>
 #include <QIcon>
 
+#ifdef _WIN32
+#include <windows.h>
+
+// Qt centres a new window it was given no place for; Windows has its own
+// default place for a new window (where the program was started with, or its
+// cascade), which a window created for the purpose tells.
+static void placeAsWindowsWould(QWidget& window) {
+    const HWND probe =
+        CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0, CW_USEDEFAULT, 0,
+                        nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!probe)
+        return;
+    RECT place{};
+    const bool placed = GetWindowRect(probe, &place);
+    DestroyWindow(probe);
+    if (placed)
+        SetWindowPos(reinterpret_cast<HWND>(window.winId()), nullptr, place.left, place.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+#endif
+
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(ORBEL_VERSION));
@@ -35,6 +56,11 @@ int main(int argc, char* argv[]) {
     // Qt would append a display name to every window title; the boxes name
     // the program themselves.
     boxes.setProgramTitle(form1.windowTitle());
+    // On X11 Qt gives a window it was given no place for no position hint,
+    // and the window manager places it.
+#ifdef _WIN32
+    placeAsWindowsWould(form1);
+#endif
     form1.show();
     return QApplication::exec();
 }

@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QStyle>
 
 namespace orbel {
 namespace {
@@ -69,6 +72,15 @@ std::string DialogBoxes::inputBox(std::string_view prompt, std::string_view titl
     dialog.setLabelText(asLines(prompt));
     dialog.setTextValue(QString::fromUtf8(defaultText));
     dialog.setInputMode(QInputDialog::TextInput);
+    // Qt sizes the box to its prompt, and a window manager cuts a title wider
+    // than the window ("Custom… olution"). As input boxes on Windows are, it
+    // is as wide as its title in the title bar's font, with room for the bar's
+    // icon and three buttons, each about a bar high, and space between. Qt's
+    // layout sets the box's own least size from its contents: the prompt's.
+    const QFontMetrics bar(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+    if (auto* label = dialog.findChild<QLabel*>())
+        label->setMinimumWidth(bar.horizontalAdvance(dialog.windowTitle()) +
+                               6 * dialog.style()->pixelMetric(QStyle::PM_TitleBarHeight));
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.textValue().toStdString();

@@ -1,5 +1,6 @@
 #include "runtime/conversions.h"
 #include "runtime/file_exists.h"
+#include "runtime/fitted_text.h"
 #include "runtime/general_format.h"
 #include "runtime/program_starter.h"
 #include "runtime/rounding.h"
@@ -126,6 +127,44 @@ TEST(FormatGeneral, HexadecimalTextGivesItsValueAnythingElseItself) {
                                                         {"", ""}};
     for (auto [text, shown] : rows)
         EXPECT_EQ(formatGeneral(text), shown) << text;
+}
+
+// Measured a unit a character, the mark one too: the room is the characters shown.
+TEST(FittedText, WholeElseDigitsMarkAndWholeExponentElseRoundedElseFill) {
+    const struct {
+        const char* text;
+        int room;
+        const char* shown;
+    } rows[] = {{"1277.696", 8, "1277.696"},
+                {"1277.696", 7, "1277.6…"},
+                {"1277.696", 6, "1277…"},
+                {"3333120", 5, "3333…"},
+                {"-7.936", 5, "-7.9…"},
+                {"0.000123456789", 7, "0.0001…"},
+                {" 2.5E+123 ", 7, "2…E+123"},
+                {"-2.5e5", 5, "-2…e5"},
+                {"1.5e-3", 5, "1…e-3"},
+                {"5.72957795130823E-19", 9, "5.72…E-19"},
+                {"5.72957795130823E-299", 9, "5.7…E-299"},
+                {"2.7776E+301", 8, "2…E+301"},
+                {"2.7776E+21", 5, "3E+21"},
+                {"-2.7776E+21", 6, "-3E+21"},
+                {"9.99E+21", 5, "1E+22"},
+                {"5.72957795130823E-19", 5, "6E-19"},
+                {"2.5E+123", 6, "3E+123"},
+                {"2.7776E+21", 4, "####"},
+                {"3333120", 1, "#"},
+                {"1e5x", 3, "1e…"},
+                {"Größe", 4, "Grö…"}};
+    for (const auto& row : rows)
+        EXPECT_EQ(fittedText(row.text, row.room,
+                             [](std::string_view text) {
+                                 return static_cast<int>(
+                                     std::count_if(text.begin(), text.end(),
+                                                   [](char c) { return (c & 0xC0) != 0x80; }));
+                             }),
+                  row.shown)
+            << row.text << " in " << row.room;
 }
 
 // A start that fails is a run-time error; starting a real program, from a

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/dialog_boxes.h"
+#include "ui/main/controls.h"
 #include "ui/main/form1.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -153,11 +155,11 @@ protected:
     }
 
     // What the window shows: "X" a control's text, "X.focus" whether it has
-    // its window's focus, "X.p" its Qt property p ("Option7.checked");
-    // "message" the last message, "asked" the last input box as
-    // "prompt|title|text", "box" the last box's owner and title, "starts" how
-    // often System Info was pressed. A name or property that does not exist
-    // is an error.
+    // its window's focus, "X.shown" and "X.tip" what a field shows and its
+    // tooltip, "X.p" its Qt property p ("Option7.checked"); "message" the last
+    // message, "asked" the last input box as "prompt|title|text", "box" the
+    // last box's owner and title, "starts" how often System Info was pressed.
+    // A name or property that does not exist is an error.
     QString shows(const QString& probe) {
         const QString name = probe.section('.', 0, 0), what = probe.section('.', 1);
         const std::map<QString, QString> kept{{"starts", QString::number(starts)},
@@ -171,6 +173,14 @@ protected:
             return !control                                      ? "none"
                    : control->window()->focusWidget() == control ? "true"
                                                                  : "false";
+        // A field's text as it shows without the focus, and its tooltip.
+        if (what == "shown")
+            return qobject_cast<TextBox*>(control)->shownText();
+        if (what == "tip") {
+            QHelpEvent help(QEvent::ToolTip, {1, 1}, control->mapToGlobal(QPoint(1, 1)));
+            QApplication::sendEvent(control, &help);
+            return help.isAccepted() ? QToolTip::text() : "";
+        }
         const QVariant value = control->property(what.isEmpty() ? "text" : qPrintable(what));
         EXPECT_TRUE(value.isValid()) << "no property " << probe.toStdString();
         return value.toString();

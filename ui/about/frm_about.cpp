@@ -12,8 +12,15 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <utility>
 #include <vector>
+
+#if QT_CONFIG(xcb)
+#include <xcb/xcb.h>
+#endif
 
 namespace orbel {
 namespace {
@@ -37,11 +44,20 @@ frmAbout::frmAbout(QString mainCaption, std::function<void()> startSysInfo)
     build();
 }
 
+// Its window goes before the owner that would take it along.
+frmAbout::~frmAbout() {
+    destroy();
+}
+
 void frmAbout::showModeless() {
     if (!isVisible()) {
         Form_Load();
         placeOnScreen();
         show();
+        // Qt counts a window with an owner as a secondary one, which would
+        // let the program end with the main window; the system keeps the
+        // owner it was shown with.
+        windowHandle()->setTransientParent(nullptr);
     }
     raise();
     activateWindow();
@@ -119,11 +135,38 @@ void frmAbout::build() {
 void frmAbout::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     child<QPushButton>(this, "cmdOK")->setFocus();
-    // Qt may give a dialog without an owner the active window as its
-    // transient parent; that would tie it to the main window and let the
-    // program end while it is open. It stands on its own.
-    if (QWindow* handle = windowHandle())
-        handle->setTransientParent(nullptr);
+    keepOffTaskBar();
+}
+
+// Set just before the window is shown. Qt may meanwhile have made the active
+// window its owner; that would tie it to the main window.
+void frmAbout::keepOffTaskBar() {
+#ifdef _WIN32
+    taskBarOwner_.create();
+    windowHandle()->setTransientParent(&taskBarOwner_);
+#else
+    windowHandle()->setTransientParent(nullptr);
+#if QT_CONFIG(xcb)
+    // On X11 a window state says it, which the window manager clears when
+    // the window closes.
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || QGuiApplication::platformName() != QLatin1String("xcb"))
+        return; // another platform; offscreen, too, may answer for X11
+    xcb_connection_t* connection = x11->connection();
+    const auto atom = [connection](const char* name) {
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+            connection,
+            xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
+            nullptr);
+        const xcb_atom_t found = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+        std::free(reply);
+        return found;
+    };
+    const xcb_atom_t skip = atom("_NET_WM_STATE_SKIP_TASKBAR");
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(winId()),
+                        atom("_NET_WM_STATE"), XCB_ATOM_ATOM, 32, 1, &skip);
+#endif
+#endif
 }
 
 // At its written place, moved just enough to stay whole on a smaller screen.

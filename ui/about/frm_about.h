@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QWindow>
 
 #include <functional>
 
@@ -15,6 +16,7 @@ public:
     // `mainCaption` is the main window's caption; `startSysInfo` starts the
     // system-information tool or says it is unavailable.
     frmAbout(QString mainCaption, std::function<void()> startSysInfo);
+    ~frmAbout() override;
 
     // Loads the window if it is not loaded, shows it modeless, and brings it
     // to the front.
@@ -31,9 +33,17 @@ private:
 
     void build();
     void placeOnScreen();
+    void keepOffTaskBar();
 
     QString mainCaption_;
     std::function<void()> startSysInfo_;
+#ifdef _WIN32
+    // Windows gives every shown window that no other window owns a task-bar
+    // button, and closes an owned one with its owner. This owner is never
+    // shown and lives as long as the About window, which so outlives the main
+    // window without a button of its own.
+    QWindow taskBarOwner_;
+#endif
 };
 
 } // namespace orbel

@@ -1,5 +1,8 @@
 #include "controls.h"
 
+#include "runtime/fitted_text.h"
+#include "ui/window_look.h"
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -7,8 +10,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 #include <QStylePainter>
-
-#include <algorithm>
+#include <QToolTip>
 
 namespace orbel {
 
@@ -91,62 +93,30 @@ TextBox::TextBox(const QString& text, QWidget* parent)
     QPalette greyed = palette();
     greyed.setColor(QPalette::Disabled, QPalette::Text, QColor(0x60, 0x60, 0x60));
     setPalette(greyed);
-    // A tooltip belongs to the text the program wrote; any other change of
-    // the text, typing or emptying, takes it away.
-    connect(this, &QLineEdit::textChanged, this, [this] {
-        if (writing_)
-            return;
-        cut_ = false;
-        setToolTip(QString());
-    });
 }
 
-// Qt leaves the cursor after a text set by the program, and the field
-// scrolls to show its end: "1277.696" in a narrow field reads "77.696".
-// Here the text shows from its start, cut at the right edge, and the tooltip
-// gives the whole text when it does not fit.
-void TextBox::setProgramText(const QString& text) {
-    writing_ = true;
-    setText(text);
-    writing_ = false;
-    setCursorPosition(0);
-    cut_ = !fitsInField(text);
-    setToolTip(cut_ ? text : QString());
-}
-
-// Where the field draws its text: inside its frame and text margins, with
-// the 2 pixels it keeps free on either side and 1 above and below.
-QRect TextBox::lineRect() const {
+// The room the style gives the text: inside the frame and the text margins.
+QRect TextBox::room() const {
     QStyleOptionFrame option;
     initStyleOption(&option);
     return style()
         ->subElementRect(QStyle::SE_LineEditContents, &option, this)
-        .marginsRemoved(textMargins())
-        .adjusted(2, 1, -2, -1);
+        .marginsRemoved(textMargins());
 }
 
-bool TextBox::fitsInField(const QString& text) const {
-    // The cursor stands one pixel after the text.
-    return fontMetrics().horizontalAdvance(text) + 1 <= lineRect().width();
-}
-
-// Cut at the right edge, a number may lose more than decimals: 3333120 would
-// read 333312, and 5.72957795130823E-19 would read 5.7295. While the user is
-// not editing it, such a text shows its first digits and a mark where it is
-// cut, then as much of its exponent as fits: "3333…", "5.7…E-19". A text cut
-// only in its decimals shows as it is, from its first digit.
-void TextBox::paintEvent(QPaintEvent* event) {
-    const QString shown = text();
-    const QRect line = lineRect();
+// Worked out afresh at every paint and every tooltip, from the text, the
+// font and the room as they are then.
+QString TextBox::shownText() const {
     const QFontMetrics metrics = fontMetrics();
-    qsizetype exponent = shown.indexOf(QLatin1Char('E'));
-    if (exponent <= 0)
-        exponent = shown.size();
-    const qsizetype point = shown.indexOf(QLatin1Char('.'));
-    const qsizetype whole = point < 0 ? exponent : std::min(point, exponent);
-    const bool losesMagnitude =
-        exponent < shown.size() || metrics.horizontalAdvance(shown.left(whole)) > line.width();
-    if (!cut_ || hasFocus() || !losesMagnitude) {
+    return toQString(fittedText(text().toStdString(), room().width(), [&](std::string_view part) {
+        return metrics.horizontalAdvance(toQString(part));
+    }));
+}
+
+// Qt would show the end of a text the field has scrolled through, and a
+// glyph cut in half at its edge: "1277.696" read "77.696".
+void TextBox::paintEvent(QPaintEvent* event) {
+    if (hasFocus()) {
         QLineEdit::paintEvent(event);
         return;
     }
@@ -154,17 +124,20 @@ void TextBox::paintEvent(QPaintEvent* event) {
     QStyleOptionFrame option;
     initStyleOption(&option);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawText(room(), Qt::AlignLeft | Qt::AlignVCenter, shownText());
+}
 
-    const QString tail = QChar(0x2026) + shown.mid(exponent);
-    QString head = shown.left(exponent);
-    // The first digit stays, with its sign; then the right edge cuts as usual.
-    const qsizetype least = head.startsWith(QLatin1Char('-')) ? 2 : 1;
-    while (head.size() > least &&
-           metrics.horizontalAdvance(head) + metrics.horizontalAdvance(tail) > line.width())
-        head.chop(1);
-    painter.setPen(
-        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
-    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, head + tail);
+bool TextBox::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QLineEdit::event(event);
+    if (const QString whole = text(); shownText() != whole) {
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), whole, this);
+    } else {
+        QToolTip::hideText();
+        event->ignore();
+    }
+    return true;
 }
 
 void TextBox::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -46,29 +46,29 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
-// A text field. A text the program writes shows from its first character,
-// and when it is wider than the field the tooltip holds all of it; the user's
-// own typing works as in any field. Greyed when disabled, but legible.
+// A text field. While it has the focus it edits as any field does; without
+// it, it shows what fits of its text in its room (see fittedText: whole, cut
+// with a mark and its whole exponent, rounded, or a fill), and its tooltip is
+// the whole text whenever that is not what it shows. Greyed when disabled,
+// but legible.
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
     TextBox(const QString& text, QWidget* parent);
 
-    void setProgramText(const QString& text);
+    // What the field shows while it does not have the focus.
+    QString shownText() const;
 
 signals:
     void doubleClicked();
 
 protected:
+    bool event(QEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QRect lineRect() const;
-    bool fitsInField(const QString& text) const;
-
-    bool writing_ = false;
-    bool cut_ = false; // the program's text is wider than the field
+    QRect room() const;
 };
 
 } // namespace orbel

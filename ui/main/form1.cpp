@@ -35,7 +35,7 @@ void Form1::Command1_Click() {
     const LensOutcome outcome = calculate(record);
     for (const FieldRow& row : kFields)
         if (outcome.written.contains(row.field))
-            field(row.field)->setProgramText(toQString(record.*row.text));
+            field(row.field)->setText(toQString(record.*row.text));
     if (outcome.failure)
         boxes_.messageBox(failureText(*outcome.failure, record));
 }
@@ -108,7 +108,7 @@ void Form1::Form_DblClick() {
 // ---- What follows from it -----------------------------------------------
 
 void Form1::selectPreset(std::string_view control) {
-    field(Field::Sensor)->setProgramText(toQString(sensorText(*findPreset(control))));
+    field(Field::Sensor)->setText(toQString(sensorText(*findPreset(control))));
 }
 
 void Form1::enterCustomResolution(std::string_view control) {
@@ -118,7 +118,7 @@ void Form1::enterCustomResolution(std::string_view control) {
     const auto result = applyCustomResolution(entry, entered);
     if (!result)
         return; // cancelled or not a number: nothing changes
-    field(Field::Sensor)->setProgramText(toQString(result->sensor));
+    field(Field::Sensor)->setText(toQString(result->sensor));
     OptionButton* button = camera(*findPreset(control));
     button->setText(toQString(result->caption));
     button->setToolTip(toQString(result->tooltip));

@@ -14,7 +14,8 @@ TEST_F(WindowTest, LooksAsDrawn) {
     const std::pair<const char*, const char*> rows[] = {
         {"start", ""},
         {"second-page", "double Frame2"},
-        {"cut-results", "Wdth=1;Dist=1e20;click Command1"},
+        {"cut-results", "Wdth=0.25;Dist=11.5;click Command1"},
+        {"rounded-results", "Wdth=1;Dist=1e20;click Command1"},
         {"failed-calculation", "Fmm=35;click Command1"},
         {"custom-resolution", "double Option15"},
         {"about", "double Form1"}};
@@ -33,14 +34,21 @@ TEST_F(WindowTest, OpensReadyForTheFirstCalculation) {
                         "Dist.accessibleName=Object Distance;Fmm.accessibleName=Lens f"}});
 }
 
-// A failure leaves every field as it was and says why in one box over the
-// main window.
+// A field without the focus shows what fits of its text (its first digits and
+// mark, the number rounded, or a fill), with the whole text as its tooltip. A
+// failure leaves every field as it was and says why in one box over the main
+// window.
 TEST_F(WindowTest, CalculateFillsTheEmptyFieldInEachUnitSystem) {
     expectStories(
         {{"Dist=10;Fmm=35;click Command1", "Wdth=7.936;FOV=43.2863559301607;message="},
          {"click Option11;Dist=120;Fmm=50;click Command1", "Wdth=66.66;FOV="},
          {"click Option10;Wdth=15;Fmm=25;click Command1", "Dist=13.501;FOV=58.1060947201215"},
-         {"Wdth=0.25;Dist=11.5;click Command1", "Fmm=1277.696;FOV=1.24551137441264"},
+         {"Wdth=0.25;Dist=11.5;click Command1",
+          "Fmm=1277.696;Fmm.shown=1277…;Fmm.tip=1277.696;FOV=1.24551137441264;"
+          "FOV.tip=1.24551137441264;Wdth.tip="},
+         {"Wdth=1;Dist=1e20;click Command1", "Fmm=2.7776E+21;Fmm.shown=3E+21;FOV.shown=6E-19"},
+         {"Dist=1e300;Fmm=1;click Command1", "Wdth.shown=2…E+301"},
+         {"Fmm=ten metres;key Fmm Tab", "Fmm.shown=ten …;Fmm.tip=ten metres;Command1.focus=true"},
          {"click Option10;Fmm=35;click Command1",
           "Wdth=;Fmm=35;box=Form1|Orbel Lens Calculator;message=Please type two of Object Width, "
           "Object Distance and Lens f, and leave the third one empty."},
