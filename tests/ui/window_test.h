@@ -3,6 +3,7 @@
 #include "support/fakes.h"
 #include "ui/main/form1.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeySequence>
 #include <QRadioButton>
@@ -101,7 +102,8 @@ protected:
     // What the window shows: "X" a control's text, "X.focus" whether it has
     // its window's focus, "X.p" its Qt property p ("FOV.toolTip",
     // "Option7.checked"); "message" the last message, "asked" the last input
-    // box, "starts" how often System Info was pressed.
+    // box, "starts" how often System Info was pressed; "X.acc.name" and
+    // "X.acc.description" what a screen reader reads of X.
     QString shows(const QString& probe) {
         const QString name = probe.section('.', 0, 0), what = probe.section('.', 1);
         if (name == "starts")
@@ -116,7 +118,12 @@ protected:
             return !control                                      ? "none"
                    : control->window()->focusWidget() == control ? "true"
                                                                  : "false";
+        if (what.startsWith("acc."))
+            return accessible(QAccessible::queryAccessibleInterface(control), what.mid(4));
         return control->property(what.isEmpty() ? "text" : qPrintable(what)).toString();
+    }
+    static QString accessible(QAccessibleInterface* face, const QString& what) {
+        return face->text(what == "name" ? QAccessible::Name : QAccessible::Description);
     }
     // Each story on a window of its own: what it shows afterwards, probe by
     // probe, "Sensor=8.192;Option6.on=1".

@@ -170,6 +170,7 @@ void Form1::chooseUnits(std::string_view control) {
         label->setText(toQString(unit->label));
     field(Field::Wdth)->clear();
     field(Field::Dist)->clear();
+    nameFields();
 }
 
 void Form1::turnPage(Page from, Page to) {
@@ -183,6 +184,26 @@ void Form1::turnPage(Page from, Page to) {
     }
     // Checking it runs its click, which writes the default camera's width.
     camera(defaultPreset(to))->setChecked(true);
+}
+
+// Each field is known to a screen reader by its caption and its unit, which
+// follows the unit buttons: "Object Width, metres". The captions beside the
+// fields are no labels of theirs to it: a screen reader would say a label's
+// text instead of the field's name, and so no unit.
+void Form1::nameFields() {
+    for (const FieldRow& row : kFields)
+        field(row.field)->setAccessibleName(toQString(row.caption) + QStringLiteral(", ") +
+                                            toQString(spokenUnit(row.field)));
+}
+
+std::string_view Form1::spokenUnit(Field which) const {
+    for (const auto& [field, unit] : kFixedUnits)
+        if (field == which)
+            return unit;
+    for (std::size_t i = 0; i < kUnits.size(); ++i)
+        if (units_[i]->isChecked())
+            return kUnits[i].spoken;
+    return {};
 }
 
 LensFields Form1::fields() const {
@@ -274,13 +295,6 @@ void Form1::build() {
             break;
         }
     }
-    // Each field is known to a screen reader by the caption beside it.
-    for (const ControlRow& row : form1Controls()) {
-        if (!row.labelFor.empty()) {
-            static_cast<QLabel*>(made.at(row.name))->setBuddy(made.at(row.labelFor));
-            made.at(row.labelFor)->setAccessibleName(toQString(row.caption));
-        }
-    }
 
     for (const FieldRow& row : kFields)
         textBoxes_[static_cast<std::size_t>(row.field)] =
@@ -296,6 +310,8 @@ void Form1::build() {
     std::sort(byTab.begin(), byTab.end());
     for (const auto& [tab, widget] : byTab)
         tabOrder_.push_back(widget);
+
+    nameFields();
 }
 
 // Makes one control of the description and connects its handlers, as it

@@ -86,6 +86,10 @@ private:
     void chooseUnits(std::string_view control);
     void turnPage(Page from, Page to);
 
+    // What a screen reader says of the fields: their names with their units.
+    void nameFields();
+    std::string_view spokenUnit(Field which) const;
+
     LensFields fields() const;
     void build();
     QWidget* createControl(const ControlRow& row, QWidget* container);

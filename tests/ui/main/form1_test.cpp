@@ -18,7 +18,8 @@ TEST_F(WindowTest, OpensReadyForTheFirstCalculation) {
     expectStories({{"", "Form1.windowTitle=Orbel Lens Calculator;Sensor=27.776;Label3=M;Label4=M;Option12.checked=true;Option7.checked=true;Dist.focus=true;"
                         "Frame2.visible=true;Frame3.visible=false;Sensor.visible=false;Label7.visible=false;Label8.visible=false;FOV.enabled=false;"
                         "Form1.width=420;Form1.height=324;Fmm.x=232;Fmm.y=80;Fmm.width=33;Wdth.y=144;Wdth.width=49;Command1.x=168;Command1.height=33;"
-                        "Option7.y=160;Option7.width=105;Wdth.accessibleName=Object Width;Dist.accessibleName=Object Distance;Fmm.accessibleName=Lens f"}});
+                        "Option7.y=160;Option7.width=105;Wdth.acc.name=Object Width, metres;Dist.acc.name=Object Distance, metres;"
+                        "Fmm.acc.name=Lens f, millimetres;FOV.acc.name=FOV, degrees"}});
     // Every caption is whole in its box, on both pages, in an installed font of the window's.
     EXPECT_TRUE(QString(kFormFontFamily.data()).split(',').contains(QFontInfo(window->font()).family()));
     // clang-format on
@@ -55,8 +56,8 @@ TEST_F(WindowTest, CalculateFillsTheEmptyFieldInEachUnitSystem) {
 }
 
 TEST_F(WindowTest, UnitsRelabelAndEmptyTheLengthsADoubleClickEmptiesAField) {
-    expectStories({{"Wdth=1;Dist=2;Fmm=3;FOV=4;click Option10",  "Option10.checked=true;Label3= Ft;Label4= Ft;Wdth=;Dist=;Fmm=3;FOV=;Sensor=27.776"},
-        {"Wdth=1;Dist=2;Fmm=3;click Option11",        "Option11.checked=true;Option12.checked=false;Label3= in.;Label4= in.;Wdth=;Dist=;Fmm=3"},
+    expectStories({{"Wdth=1;Dist=2;Fmm=3;FOV=4;click Option10",  "Option10.checked=true;Label3= Ft;Label4= Ft;Wdth=;Dist=;Fmm=3;FOV=;Sensor=27.776;Wdth.acc.name=Object Width, feet"},
+        {"Wdth=1;Dist=2;Fmm=3;click Option11",        "Option11.checked=true;Option12.checked=false;Label3= in.;Label4= in.;Wdth=;Dist=;Fmm=3;Dist.acc.name=Object Distance, inches"},
         {"click Option10;Wdth=1;Dist=2;click Option12", "Option12.checked=true;Label3= M;Label4= M;Wdth=;Dist="},
         {"Wdth=1;Dist=2;Fmm=3;double Wdth",           "Wdth=;Dist=2;Fmm=3"},
         {"Wdth=1;Dist=2;Fmm=3;double Dist",           "Wdth=1;Dist=;Fmm=3"},
