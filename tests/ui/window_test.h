@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QKeySequence>
+#include <QMetaEnum>
 #include <QRadioButton>
 #include <QTest>
 #include <QWindow>
@@ -27,6 +28,8 @@ protected:
     void open() {
         boxes = {};
         sysInfoStarts = 0;
+        qApp->installEventFilter(&listener);
+        listener.heard.clear();
         window = std::make_unique<Form1>(boxes, [this] { ++sysInfoStarts; });
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -102,12 +105,15 @@ protected:
     // What the window shows: "X" a control's text, "X.focus" whether it has
     // its window's focus, "X.p" its Qt property p ("FOV.toolTip",
     // "Option7.checked"); "message" the last message, "asked" the last input
-    // box, "starts" how often System Info was pressed; "X.acc.name" and
-    // "X.acc.description" what a screen reader reads of X.
+    // box, "starts" how often System Info was pressed; "X.acc.name",
+    // "X.acc.description", "X.acc.role" and "X.acc.state" (named bits) what a
+    // screen reader reads of X, "announced" what it was last told unasked.
     QString shows(const QString& probe) {
         const QString name = probe.section('.', 0, 0), what = probe.section('.', 1);
         if (name == "starts")
             return QString::number(sysInfoStarts);
+        if (name == "announced")
+            return listener.heard;
         if (name == "message" || name == "asked") {
             const auto& boxed = name == "asked" ? boxes.inputs : boxes.messages;
             return QString::fromStdString(boxed.empty() ? "" : boxed.back())
@@ -123,8 +129,33 @@ protected:
         return control->property(what.isEmpty() ? "text" : qPrintable(what)).toString();
     }
     static QString accessible(QAccessibleInterface* face, const QString& what) {
+        if (what == "role")
+            return QMetaEnum::fromType<QAccessible::Role>().valueToKey(face->role());
+        const QAccessible::State s = face->state();
+        QStringList on;
+        for (auto [set, bit] :
+             {std::pair(s.disabled, "disabled"), std::pair(s.focusable, "focusable"),
+              std::pair(s.editable, "editable"), std::pair(s.readOnly, "readOnly")})
+            if (set)
+                on << bit;
+        if (what == "state")
+            return on.join(' ');
         return face->text(what == "name" ? QAccessible::Name : QAccessible::Description);
     }
+    // Qt tells a screen reader of each widget that turns up, where a bridge
+    // listens (none does on the offscreen platform, so the stories hear the
+    // same turn itself); a notification that turns up is spoken at once.
+    struct : QObject {
+        bool eventFilter(QObject* object, QEvent* event) override {
+            QAccessibleInterface* face = event->type() == QEvent::Show
+                                             ? QAccessible::queryAccessibleInterface(object)
+                                             : nullptr;
+            if (face && face->role() == QAccessible::Notification)
+                heard = face->text(QAccessible::Name);
+            return false;
+        }
+        QString heard;
+    } listener;
     // Each story on a window of its own: what it shows afterwards, probe by
     // probe, "Sensor=8.192;Option6.on=1".
     void expectStories(std::initializer_list<std::pair<const char*, const char*>> stories) {

@@ -6,6 +6,7 @@
 #include "controls.h"
 #include "runtime/boxes.h"
 #include "ui/about/frm_about.h"
+#include "ui/accessibility.h"
 #include "ui/window_look.h"
 
 #include <QKeyEvent>
@@ -38,6 +39,8 @@ void Form1::Command1_Click() {
             field(row.field)->setProgramText(toQString(record.*row.text));
     if (outcome.failure)
         boxes_.messageBox(failureText(*outcome.failure, record));
+    else
+        announcement_->announce(spokenResult(outcome.written));
 }
 
 void Form1::Option10_Click() {
@@ -206,6 +209,17 @@ std::string_view Form1::spokenUnit(Field which) const {
     return {};
 }
 
+// The whole texts Calculate wrote, not what fits in the fields:
+// "Lens f 1277.696 millimetres, FOV 1.24551137441264 degrees".
+QString Form1::spokenResult(const FieldSet& written) const {
+    QStringList said;
+    for (const FieldRow& row : kFields)
+        if (written.contains(row.field))
+            said << toQString(row.caption) + QLatin1Char(' ') + field(row.field)->text() +
+                        QLatin1Char(' ') + toQString(spokenUnit(row.field));
+    return said.join(QStringLiteral(", "));
+}
+
 LensFields Form1::fields() const {
     LensFields record;
     for (const FieldRow& row : kFields)
@@ -262,6 +276,7 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 // ---- Building the window from its description -----------------------------
 
 void Form1::build() {
+    installAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(toQString(kFormCaption));
     setFont(formFont());
@@ -289,6 +304,8 @@ void Form1::build() {
             break;
         case StartState::Disabled:
             widget->setEnabled(false);
+            if (auto* field = qobject_cast<TextBox*>(widget))
+                describeDisabledField(field);
             break;
         case StartState::LargerFont:
             widget->setFont(formFont(kLargerFontPixels));
@@ -312,6 +329,7 @@ void Form1::build() {
         tabOrder_.push_back(widget);
 
     nameFields();
+    announcement_ = new Announcement(this);
 }
 
 // Makes one control of the description and connects its handlers, as it

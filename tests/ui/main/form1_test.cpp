@@ -18,8 +18,8 @@ TEST_F(WindowTest, OpensReadyForTheFirstCalculation) {
     expectStories({{"", "Form1.windowTitle=Orbel Lens Calculator;Sensor=27.776;Label3=M;Label4=M;Option12.checked=true;Option7.checked=true;Dist.focus=true;"
                         "Frame2.visible=true;Frame3.visible=false;Sensor.visible=false;Label7.visible=false;Label8.visible=false;FOV.enabled=false;"
                         "Form1.width=420;Form1.height=324;Fmm.x=232;Fmm.y=80;Fmm.width=33;Wdth.y=144;Wdth.width=49;Command1.x=168;Command1.height=33;"
-                        "Option7.y=160;Option7.width=105;Wdth.acc.name=Object Width, metres;Dist.acc.name=Object Distance, metres;"
-                        "Fmm.acc.name=Lens f, millimetres;FOV.acc.name=FOV, degrees"}});
+                        "Option7.y=160;Option7.width=105;Form1.acc.role=Window;Frame1.acc.role=Client;Wdth.acc.name=Object Width, metres;Dist.acc.name=Object Distance, metres;"
+                        "Fmm.acc.name=Lens f, millimetres;FOV.acc.name=FOV, degrees;FOV.acc.state=disabled readOnly"}});
     // Every caption is whole in its box, on both pages, in an installed font of the window's.
     EXPECT_TRUE(QString(kFormFontFamily.data()).split(',').contains(QFontInfo(window->font()).family()));
     // clang-format on
@@ -42,17 +42,20 @@ TEST_F(WindowTest, OpensReadyForTheFirstCalculation) {
 
 // clang-format off
 // What Calculate writes shows from its first character, and a text wider than
-// its field is whole in the field's tooltip until the text changes.
+// its field is whole in the field's tooltip until the text changes. A screen
+// reader is told all of it, where the focus stays; a failure has its message.
 TEST_F(WindowTest, CalculateFillsTheEmptyFieldInEachUnitSystem) {
     expectStories({{"Dist=10;Fmm=35;click Command1",                  "Wdth=7.936;Wdth.toolTip=;FOV=43.2863559301607;FOV.toolTip=43.2863559301607;FOV.cursorPosition=0;message="},
-        {"click Option11;Dist=120;Fmm=50;click Command1",  "Wdth=66.66;FOV=;message="},
-        {"Wdth=0.25;Dist=11.5;click Command1",             "Fmm=1277.696;Fmm.toolTip=1277.696;Fmm.cursorPosition=0;FOV=1.24551137441264;FOV.toolTip=1.24551137441264"},
+        {"click Option11;Dist=120;Fmm=50;click Command1",  "Wdth=66.66;FOV=;message=;announced=Object Width 66.66 inches"},
+        {"Wdth=0.25;Dist=11.5;click Command1",             "Fmm=1277.696;Fmm.toolTip=1277.696;Fmm.cursorPosition=0;FOV=1.24551137441264;FOV.toolTip=1.24551137441264;"
+                                                           "FOV.acc.description=;announced=Lens f 1277.696 millimetres, FOV 1.24551137441264 degrees"},
         {"click Option11;Wdth=0.001;Dist=120;click Command1", "Fmm=3333120;Fmm.toolTip=3333120;Fmm.cursorPosition=0"},
         {"Wdth=0.25;Dist=11.5;click Command1;double Fmm",  "Fmm=;Fmm.toolTip=;FOV.toolTip=1.24551137441264"},
-        {"click Option10;Fmm=35;click Command1",           "Wdth=;Fmm=35;message=Please type two of Object Width, Object Distance and Lens f, and leave the third one empty."},
+        {"click Option10;Fmm=35;click Command1",           "Wdth=;Fmm=35;announced=;message=Please type two of Object Width, Object Distance and Lens f, and leave the third one empty."},
         {"click Option11;Dist=ten;Fmm=35;click Command1",  "Wdth=;Dist=ten;message=Cannot calculate Object Width: Object Distance is not a number."},
         {"Dist=10;Fmm=35;key Fmm Return",                  "Wdth="},
-        {"Dist=10;Fmm=35;key Command1 Return",             "Wdth=7.936"}});
+        {"Dist=10;Fmm=35;key Command1 Return",             "Wdth=7.936;Command1.focus=true"},
+        {"Dist=10;Fmm=35;click Command1;Fmm=50;double Wdth;click Command1", "announced=Object Width 5.555 metres, FOV 31.0463307316003 degrees"}});
 }
 
 TEST_F(WindowTest, UnitsRelabelAndEmptyTheLengthsADoubleClickEmptiesAField) {
