@@ -1,5 +1,6 @@
 #include "accessibility.h"
 
+#include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -145,6 +146,14 @@ void Announcement::announce(const QString& line) {
     hide();
     setAccessibleName(line);
     show();
+}
+
+void setCameraTip(QAbstractButton* camera, const QString& tip, bool takesResolution) {
+    camera->setToolTip(tip);
+    QString description = tip + QStringLiteral(". Page Up or Page Down turns the camera page.");
+    if (takesResolution)
+        description += QStringLiteral(" Enter sets a custom resolution.");
+    camera->setAccessibleDescription(description);
 }
 
 } // namespace orbel

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QAbstractButton;
 class QLineEdit;
 
 namespace orbel {
@@ -29,5 +30,10 @@ public:
 
     void announce(const QString& line);
 };
+
+// A camera's tooltip, and for a screen reader also the keys that work on it:
+// Page Up and Page Down on every camera, Enter on one that takes a custom
+// resolution.
+void setCameraTip(QAbstractButton* camera, const QString& tip, bool takesResolution);
 
 } // namespace orbel

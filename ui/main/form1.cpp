@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <algorithm>
 #include <limits>
@@ -163,7 +164,7 @@ void Form1::enterCustomResolution(std::string_view control) {
     field(Field::Sensor)->setProgramText(toQString(result->sensor));
     OptionButton* button = camera(*findPreset(control));
     button->setText(toQString(result->caption));
-    button->setToolTip(toQString(result->tooltip));
+    setCameraTip(button, toQString(result->tooltip), true);
 }
 
 void Form1::chooseUnits(std::string_view control) {
@@ -330,6 +331,10 @@ void Form1::build() {
 
     nameFields();
     announcement_ = new Announcement(this);
+    // F1, the desktop's key for help and about, opens the About window from
+    // anywhere in this window, for those who cannot double-click.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            &Form1::Form_DblClick);
 }
 
 // Makes one control of the description and connects its handlers, as it
@@ -374,7 +379,7 @@ QWidget* Form1::createControl(const ControlRow& row, QWidget* container) {
     const Preset* preset = findPreset(row.name);
     if (preset) {
         button->setText(toQString(preset->caption));
-        button->setToolTip(toQString(preset->tooltip));
+        setCameraTip(button, toQString(preset->tooltip), preset->custom != nullptr);
     }
     // At start the shown page has its first choice selected.
     button->setChecked(row.state == StartState::Selected ||

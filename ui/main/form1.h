@@ -80,7 +80,7 @@ private:
     void Option17_DblClick();
     void Option18_DblClick();
 
-    // The window's background: opens the About window.
+    // The window's background: opens the About window (F1 does too).
     void Form_DblClick();
 
     void selectPreset(std::string_view control);

@@ -11,7 +11,7 @@ namespace orbel::testing {
 namespace {
 
 // clang-format off
-// Only the bare background opens it (the hidden sensor row counts as background).
+// Only the bare background opens it (the hidden sensor row counts as background), or F1.
 TEST_F(WindowTest, TheAboutWindowShowsTitleVersionAndCreditAndClosesOrStartsSystemInfo) {
     expectStories({{"double Label5", "frmAbout.visible=none"}, {"double Frame1", "frmAbout.visible=none"}, {"double FOV", "frmAbout.visible=none"},
         {"double Option10", "frmAbout.visible=none"}, {"double Option9", "frmAbout.visible=none"}, {"double Dist", "frmAbout.visible=none"},
@@ -20,7 +20,7 @@ TEST_F(WindowTest, TheAboutWindowShowsTitleVersionAndCreditAndClosesOrStartsSyst
                        "lblDescription=Program to calculate Lens focal distance for Orbel products;lblDisclaimer=by Tovrik;"
                        "cmdOK=OK;cmdSysInfo=&System Info...;cmdOK.focus=true;frmAbout.width=290;frmAbout.height=200;frmAbout.maximumWidth=290;"
                        "frmAbout.minimumHeight=200;lblDescription.x=70;lblDescription.width=155;cmdSysInfo.y=168;picIcon.width=32"},
-        {"double Form1;key cmdOK Tab", "picIcon.focus=true"}, {"double Form1;key picIcon Tab", "cmdSysInfo.focus=true"},
+        {"double Form1;key cmdOK Tab", "picIcon.focus=true"}, {"key Dist F1", "frmAbout.visible=true"}, {"double Form1;key picIcon Tab", "cmdSysInfo.focus=true"},
         {"double Form1;key cmdSysInfo Tab", "cmdOK.focus=true"},
         {"double Form1;key cmdOK Esc", "frmAbout.visible=false;starts=0"},      {"double Form1;key cmdOK Return", "frmAbout.visible=false;starts=0"},
         {"double Form1;key picIcon Return", "frmAbout.visible=false;starts=0"}, {"double Form1;key cmdSysInfo Esc", "frmAbout.visible=false;starts=0"},

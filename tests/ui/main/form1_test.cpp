@@ -19,7 +19,7 @@ TEST_F(WindowTest, OpensReadyForTheFirstCalculation) {
                         "Frame2.visible=true;Frame3.visible=false;Sensor.visible=false;Label7.visible=false;Label8.visible=false;FOV.enabled=false;"
                         "Form1.width=420;Form1.height=324;Fmm.x=232;Fmm.y=80;Fmm.width=33;Wdth.y=144;Wdth.width=49;Command1.x=168;Command1.height=33;"
                         "Option7.y=160;Option7.width=105;Form1.acc.role=Window;Frame1.acc.role=Client;Wdth.acc.name=Object Width, metres;Dist.acc.name=Object Distance, metres;"
-                        "Fmm.acc.name=Lens f, millimetres;FOV.acc.name=FOV, degrees;FOV.acc.state=disabled readOnly"}});
+                        "Fmm.acc.name=Lens f, millimetres;FOV.acc.name=FOV, degrees;FOV.acc.state=disabled readOnly;Option7.acc.description=27.77mm. Page Up or Page Down turns the camera page."}});
     // Every caption is whole in its box, on both pages, in an installed font of the window's.
     EXPECT_TRUE(QString(kFormFontFamily.data()).split(',').contains(QFontInfo(window->font()).family()));
     // clang-format on
@@ -87,7 +87,8 @@ TEST_F(WindowTest, APageTurnShowsTheOtherPageAtItsFirstChoice) {
 }
 
 TEST_F(WindowTest, SixCamerasTakeACustomResolution) {
-    expectStories({{"double Option15",                 "asked=Enter new Horizontal Resolution\r\rHor. Res X .011mm|Custom Hor. Resolution|640;Sensor=7.04;Option15=Brava 640;Option15.toolTip=7.04mm"},
+    expectStories({{"double Option15",                 "asked=Enter new Horizontal Resolution\r\rHor. Res X .011mm|Custom Hor. Resolution|640;Sensor=7.04;Option15=Brava 640;Option15.toolTip=7.04mm;"
+                                                    "Option15.acc.description=7.04mm. Page Up or Page Down turns the camera page. Enter sets a custom resolution."},
         {"double Option4",                  "asked=Enter new Horizontal Resolution\r\rHor. Res X .0217mm|Custom Hor. Resolution|640;Sensor=13.888;Option4=Dalo 640;Option4.toolTip=13.888mm"},
         {"double Option18",                 "asked=Enter new Horizontal Resolution\r\rHor. Res X .006mm|Custom Hor. Resolution|1280;Sensor=8.448;Option18=Lumo 1280;Option18.toolTip=8.448mm"},
         {"double Frame2;answer 1024;double Option3", "asked=Enter new Horizontal Resolution\r\rHor. Res X .0074mm|Custom Hor. Resolution|640;Sensor=7.5776;Option3=Nano/Pico 1024"},
