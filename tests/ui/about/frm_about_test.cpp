@@ -19,7 +19,8 @@ TEST_F(WindowTest, TheAboutWindowShowsTitleVersionAndCreditAndClosesOrStartsSyst
         {"double Form1", "frmAbout.windowTitle=About Orbel Lens Calculator;lblTitle=Orbel Lens Calculator;lblVersion=Version 1.2.3;"
                        "lblDescription=Program to calculate Lens focal distance for Orbel products;lblDisclaimer=by Tovrik;"
                        "cmdOK=OK;cmdSysInfo=&System Info...;cmdOK.focus=true;frmAbout.width=290;frmAbout.height=200;frmAbout.maximumWidth=290;"
-                       "frmAbout.minimumHeight=200;lblDescription.x=70;lblDescription.width=155;cmdSysInfo.y=168;picIcon.width=32"},
+                       "frmAbout.minimumHeight=200;lblDescription.x=70;lblDescription.width=155;cmdSysInfo.y=168;picIcon.width=32;picIcon.acc.name=Orbel Lens Calculator icon;"
+                       "frmAbout.acc.description=Version 1.2.3. Program to calculate Lens focal distance for Orbel products. by Tovrik"},
         {"double Form1;key cmdOK Tab", "picIcon.focus=true"}, {"key Dist F1", "frmAbout.visible=true"}, {"double Form1;key picIcon Tab", "cmdSysInfo.focus=true"},
         {"double Form1;key cmdSysInfo Tab", "cmdOK.focus=true"},
         {"double Form1;key cmdOK Esc", "frmAbout.visible=false;starts=0"},      {"double Form1;key cmdOK Return", "frmAbout.visible=false;starts=0"},
