@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleOptionFocusRect>
 #include <QWindow>
 
 #include <algorithm>
@@ -69,6 +70,12 @@ void frmAbout::Form_Load() {
     child<QLabel>(this, "lblVersion")
         ->setText(QStringLiteral("Version ") + toQString(shortVersionText()));
     child<QLabel>(this, "lblTitle")->setText(mainCaption_);
+    // A screen reader says a window's name and description as it opens; the
+    // labels under the title are the description.
+    QStringList description;
+    for (const char* name : {"lblVersion", "lblDescription", "lblDisclaimer"})
+        description << child<QLabel>(this, name)->text();
+    setAccessibleDescription(description.join(QStringLiteral(". ")));
 }
 
 void frmAbout::cmdOK_Click() {
@@ -98,6 +105,8 @@ void frmAbout::build() {
                 QApplication::windowIcon().pixmap(toPixels(row.width), toPixels(row.height)));
             // The picture takes the focus, and Enter on it presses OK.
             picture->setFocusPolicy(Qt::StrongFocus);
+            picture->setAccessibleName(mainCaption_ + QStringLiteral(" icon"));
+            picture->installEventFilter(this);
             widget = picture;
             break;
         }
@@ -105,6 +114,10 @@ void frmAbout::build() {
             auto* label = new QLabel(toQString(row.text), this);
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            // The labels label the window, whose description they make
+            // together: so Orca reads that description whole, not only the
+            // one label it deems long enough.
+            label->setBuddy(this);
             widget = label;
             break;
         }
@@ -193,6 +206,19 @@ void frmAbout::paintEvent(QPaintEvent* event) {
         const int y = toPixels(line.y1) + line.width / 2;
         painter.drawLine(toPixels(line.x1), y, toPixels(line.x2), y);
     }
+    // The picture shows that it has the focus as a button does, around it.
+    if (const QWidget* icon = child<QLabel>(this, "picIcon"); icon->hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = icon->geometry().adjusted(-2, -2, 2, 2);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        update(); // the picture's focus mark
+    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace orbel

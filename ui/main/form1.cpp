@@ -6,12 +6,14 @@
 #include "controls.h"
 #include "runtime/boxes.h"
 #include "ui/about/frm_about.h"
+#include "ui/accessibility.h"
 #include "ui/window_look.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <algorithm>
 #include <limits>
@@ -38,6 +40,8 @@ void Form1::Command1_Click() {
             field(row.field)->setText(toQString(record.*row.text));
     if (outcome.failure)
         boxes_.messageBox(failureText(*outcome.failure, record));
+    else
+        announcement_->announce(spokenResult(outcome.written));
 }
 
 // The units, the cameras and their custom resolutions: each handler hands its
@@ -121,7 +125,7 @@ void Form1::enterCustomResolution(std::string_view control) {
     field(Field::Sensor)->setText(toQString(result->sensor));
     OptionButton* button = camera(*findPreset(control));
     button->setText(toQString(result->caption));
-    button->setToolTip(toQString(result->tooltip));
+    setCameraTip(button, toQString(result->tooltip), true);
 }
 
 void Form1::chooseUnits(std::string_view control) {
@@ -131,6 +135,7 @@ void Form1::chooseUnits(std::string_view control) {
         label->setText(toQString(unit->label));
     field(Field::Wdth)->clear();
     field(Field::Dist)->clear();
+    nameFields();
 }
 
 void Form1::turnPage(Page from, Page to) {
@@ -144,6 +149,37 @@ void Form1::turnPage(Page from, Page to) {
     }
     // Checking it runs its click, which writes the default camera's width.
     camera(defaultPreset(to))->setChecked(true);
+}
+
+// Each field is known to a screen reader by its caption and its unit, which
+// follows the unit buttons: "Object Width, metres". The captions beside the
+// fields are no labels of theirs to it: a screen reader would say a label's
+// text instead of the field's name, and so no unit.
+void Form1::nameFields() {
+    for (const FieldRow& row : kFields)
+        field(row.field)->setAccessibleName(toQString(row.caption) + QStringLiteral(", ") +
+                                            toQString(spokenUnit(row.field)));
+}
+
+std::string_view Form1::spokenUnit(Field which) const {
+    for (const auto& [field, unit] : kFixedUnits)
+        if (field == which)
+            return unit;
+    for (std::size_t i = 0; i < kUnits.size(); ++i)
+        if (units_[i]->isChecked())
+            return kUnits[i].spoken;
+    return {};
+}
+
+// The whole texts Calculate wrote, not what fits in the fields:
+// "Lens f 1277.696 millimetres, FOV 1.24551137441264 degrees".
+QString Form1::spokenResult(const FieldSet& written) const {
+    QStringList said;
+    for (const FieldRow& row : kFields)
+        if (written.contains(row.field))
+            said << toQString(row.caption) + QLatin1Char(' ') + field(row.field)->text() +
+                        QLatin1Char(' ') + toQString(spokenUnit(row.field));
+    return said.join(QStringLiteral(", "));
 }
 
 LensFields Form1::fields() const {
@@ -202,6 +238,7 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 // ---- Building the window from its description -----------------------------
 
 void Form1::build() {
+    installAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(toQString(kFormCaption));
     setFont(formFont());
@@ -232,17 +269,12 @@ void Form1::build() {
             break;
         case StartState::Disabled:
             widget->setEnabled(false);
+            if (auto* field = qobject_cast<TextBox*>(widget))
+                describeDisabledField(field);
             break;
         }
         if (row.fontPixels != 0)
             widget->setFont(formFont(row.fontPixels));
-    }
-    // Each field is known to a screen reader by the caption beside it.
-    for (const ControlRow& row : form1Controls()) {
-        if (!row.labelFor.empty()) {
-            static_cast<QLabel*>(made.at(row.name))->setBuddy(made.at(row.labelFor));
-            made.at(row.labelFor)->setAccessibleName(toQString(row.caption));
-        }
     }
 
     for (const FieldRow& row : kFields)
@@ -265,6 +297,13 @@ void Form1::build() {
     std::sort(byTab.begin(), byTab.end());
     for (const auto& [tab, widget] : byTab)
         tabOrder_.push_back(widget);
+
+    nameFields();
+    announcement_ = new Announcement(this);
+    // F1, the desktop's key for help and about, opens the About window from
+    // anywhere in this window, for those who cannot double-click.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            &Form1::Form_DblClick);
 }
 
 // Makes one control of the description and connects its handlers, as it
@@ -309,7 +348,7 @@ QWidget* Form1::createControl(const ControlRow& row, QWidget* container) {
     const Preset* preset = findPreset(row.name);
     if (preset) {
         button->setText(toQString(preset->caption));
-        button->setToolTip(toQString(preset->tooltip));
+        setCameraTip(button, toQString(preset->tooltip), preset->custom != nullptr);
     }
     // At start the shown page has its first choice selected.
     button->setChecked(row.state == StartState::Selected ||

@@ -16,7 +16,9 @@ class QLabel;
 
 namespace orbel {
 
+class Announcement;
 class Boxes;
+class FieldSet;
 class Frame;
 class frmAbout;
 class OptionButton;
@@ -78,13 +80,19 @@ private:
     void Option17_DblClick();
     void Option18_DblClick();
 
-    // The window's background: opens the About window.
+    // The window's background: opens the About window (F1 does too).
     void Form_DblClick();
 
     void selectPreset(std::string_view control);
     void enterCustomResolution(std::string_view control);
     void chooseUnits(std::string_view control);
     void turnPage(Page from, Page to);
+
+    // What a screen reader says of the fields: their names with their units,
+    // and what Calculate wrote.
+    void nameFields();
+    std::string_view spokenUnit(Field which) const;
+    QString spokenResult(const FieldSet& written) const;
 
     LensFields fields() const;
     void build();
@@ -113,6 +121,7 @@ private:
     std::array<OptionButton*, kUnits.size()> units_{};
     std::array<QLabel*, 2> unitLabels_{}; // beside Dist and Wdth
     std::vector<QWidget*> tabOrder_;      // the controls that take the focus
+    Announcement* announcement_ = nullptr;
 
     Boxes& boxes_;
     std::function<void()> startSysInfo_;

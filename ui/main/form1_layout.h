@@ -36,7 +36,7 @@ struct ControlRow {
     std::string_view caption; // a camera preset takes caption and tooltip from the catalogue
     StartState state;
     int fontPixels;            // 0: the window's font
-    std::string_view labelFor; // a label's field, whose accessible name it gives
+    std::string_view labelFor; // the field whose caption a label shows
     Handler click;
     Handler dblClick;
 };
@@ -45,18 +45,31 @@ inline constexpr int kFormWidthTwips = 6300;
 inline constexpr int kFormHeightTwips = 4860;
 inline constexpr std::string_view kFormCaption = "Orbel Lens Calculator";
 
-// The unit options: the unit each one writes beside the two lengths, and the
-// flag it stands for in the record.
+// The unit options: the unit each one writes beside the two lengths, that
+// unit as a screen reader says it, and the flag it stands for in the record.
 struct UnitRow {
     std::string_view control;
     std::string_view label;
+    std::string_view spoken;
     bool UnitFlags::*flag;
 };
 // clang-format off
 inline constexpr std::array<UnitRow, 3> kUnits = {{
-    {"Option10", " Ft",  &UnitFlags::feet},
-    {"Option11", " in.", &UnitFlags::inches},
-    {"Option12", " M",   &UnitFlags::meters},
+    {"Option10", " Ft",  "feet",   &UnitFlags::feet},
+    {"Option11", " in.", "inches", &UnitFlags::inches},
+    {"Option12", " M",   "metres", &UnitFlags::meters},
+}};
+
+// The fields whose unit stays whatever the unit option, as a screen reader
+// says it.
+struct FixedUnit {
+    Field field;
+    std::string_view spoken;
+};
+inline constexpr std::array<FixedUnit, 3> kFixedUnits = {{
+    {Field::Fmm,    "millimetres"},
+    {Field::Sensor, "millimetres"},
+    {Field::FOV,    "degrees"},
 }};
 // clang-format on
 

@@ -4,15 +4,18 @@ namespace orbel::testing {
 namespace {
 
 // Only the bare background opens it (the hidden sensor row counts as
-// background); Esc, OK and Enter close it, Enter on System Info presses that.
+// background), or F1; Esc, OK and Enter close it, Enter on System Info
+// presses that. A screen reader hears its version and credit as it opens.
 TEST_F(WindowTest, TheAboutWindowShowsTitleVersionAndCreditAndClosesOrStartsSystemInfo) {
     expectStories(
         {{"double Label5;double Frame1;double FOV;double Option9;double Dist;double Command1",
           "frmAbout.visible=none"},
          {"double Frame2", "frmAbout.visible=none;Frame3.visible=true"},
          {"double Form1 250 15", "frmAbout.visible=true"},
-         {"double Form1", "frmAbout.windowTitle=About Orbel Lens Calculator;lblTitle=Orbel Lens "
-                          "Calculator;lblVersion=Version 1.2.3;cmdOK.focus=true"},
+         {"key Dist F1", "frmAbout.windowTitle=About Orbel Lens Calculator;lblTitle=Orbel Lens "
+                         "Calculator;lblVersion=Version 1.2.3;cmdOK.focus=true;picIcon.acc.name="
+                         "Orbel Lens Calculator icon;frmAbout.acc.description=Version 1.2.3. "
+                         "Program to calculate Lens focal distance for Orbel products. by Tovrik"},
          {"double Form1;key cmdOK Tab", "picIcon.focus=true"},
          {"double Form1;key picIcon Tab", "cmdSysInfo.focus=true"},
          {"double Form1;key cmdSysInfo Tab", "cmdOK.focus=true"},

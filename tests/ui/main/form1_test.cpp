@@ -27,30 +27,39 @@ TEST_F(WindowTest, LooksAsDrawn) {
 }
 
 TEST_F(WindowTest, OpensReadyForTheFirstCalculation) {
-    expectStories({{"", "Form1.windowTitle=Orbel Lens Calculator;Sensor=27.776;Label3=M;Label4=M;"
-                        "Option12.checked=true;Option7.checked=true;Dist.focus=true;"
-                        "Frame3.visible=false;Sensor.visible=false;Label7.visible=false;"
-                        "Label8.visible=false;FOV.enabled=false;Wdth.accessibleName=Object Width;"
-                        "Dist.accessibleName=Object Distance;Fmm.accessibleName=Lens f"}});
+    expectStories(
+        {{"", "Form1.windowTitle=Orbel Lens Calculator;Sensor=27.776;Label3=M;Label4=M;"
+              "Option12.checked=true;Option7.checked=true;Dist.focus=true;"
+              "Frame3.visible=false;Sensor.visible=false;Label7.visible=false;"
+              "Label8.visible=false;FOV.enabled=false;Form1.acc.role=Window;"
+              "Frame1.acc.role=Client;Wdth.acc.name=Object Width, metres;Dist.acc.name="
+              "Object Distance, metres;Fmm.acc.name=Lens f, millimetres;FOV.acc.name=FOV, "
+              "degrees;FOV.acc.state=disabled readOnly;Option7.acc.description=27.77mm. "
+              "Page Up or Page Down turns the camera page."}});
 }
 
 // A field without the focus shows what fits of its text (its first digits and
-// mark, the number rounded, or a fill), with the whole text as its tooltip. A
-// failure leaves every field as it was and says why in one box over the main
-// window.
+// mark, the number rounded, or a fill), with the whole text as its tooltip; a
+// screen reader is told all of it, and the focus stays. A failure leaves every
+// field as it was and says why in one box over the main window.
 TEST_F(WindowTest, CalculateFillsTheEmptyFieldInEachUnitSystem) {
     expectStories(
         {{"Dist=10;Fmm=35;click Command1", "Wdth=7.936;FOV=43.2863559301607;message="},
-         {"click Option11;Dist=120;Fmm=50;click Command1", "Wdth=66.66;FOV="},
+         {"click Option11;Dist=120;Fmm=50;click Command1",
+          "Wdth=66.66;FOV=;announced=Object Width 66.66 inches"},
          {"click Option10;Wdth=15;Fmm=25;click Command1", "Dist=13.501;FOV=58.1060947201215"},
          {"Wdth=0.25;Dist=11.5;click Command1",
           "Fmm=1277.696;Fmm.shown=1277…;Fmm.tip=1277.696;FOV=1.24551137441264;"
-          "FOV.tip=1.24551137441264;Wdth.tip="},
+          "FOV.tip=1.24551137441264;Wdth.tip=;FOV.acc.description=;announced=Lens f 1277.696 "
+          "millimetres, FOV 1.24551137441264 degrees;Command1.focus=true"},
+         {"Dist=10;Fmm=35;click Command1;Fmm=50;double Wdth;click Command1",
+          "announced=Object Width 5.555 metres, FOV 31.0463307316003 degrees"},
          {"Wdth=1;Dist=1e20;click Command1", "Fmm=2.7776E+21;Fmm.shown=3E+21;FOV.shown=6E-19"},
          {"Dist=1e300;Fmm=1;click Command1", "Wdth.shown=2…E+301"},
          {"Fmm=ten metres;key Fmm Tab", "Fmm.shown=ten …;Fmm.tip=ten metres;Command1.focus=true"},
          {"click Option10;Fmm=35;click Command1",
-          "Wdth=;Fmm=35;box=Form1|Orbel Lens Calculator;message=Please type two of Object Width, "
+          "Wdth=;Fmm=35;announced=;box=Form1|Orbel Lens Calculator;message=Please type two of "
+          "Object Width, "
           "Object Distance and Lens f, and leave the third one empty."},
          {"Dist=ten;Fmm=35;click Command1",
           "Wdth=;Dist=ten;message=Cannot calculate Object Width: Object Distance is not a number."},
@@ -77,8 +86,10 @@ TEST_F(WindowTest, PastedTextThatIsNoNumberSaysSo) {
 TEST_F(WindowTest, UnitsRelabelAndEmptyTheLengthsADoubleClickEmptiesAField) {
     expectStories(
         {{"Wdth=1;Dist=2;Fmm=3;FOV=4;click Option10",
-          "Label3= Ft;Label4= Ft;Wdth=;Dist=;Fmm=3;FOV=;Sensor=27.776"},
-         {"Wdth=1;Dist=2;click Option11", "Option12.checked=false;Label3= in.;Wdth=;Dist="},
+          "Label3= Ft;Label4= Ft;Wdth=;Dist=;Fmm=3;FOV=;Sensor=27.776;Wdth.acc.name=Object Width, "
+          "feet"},
+         {"Wdth=1;Dist=2;click Option11",
+          "Option12.checked=false;Label3= in.;Wdth=;Dist=;Dist.acc.name=Object Distance, inches"},
          {"click Option10;Wdth=1;Dist=2;click Option12", "Label3= M;Label4= M;Wdth=;Dist="},
          {"Wdth=1;Dist=2;Fmm=3;double Wdth", "Wdth=;Dist=2;Fmm=3"},
          {"Wdth=1;Dist=2;Fmm=3;double Dist", "Wdth=1;Dist=;Fmm=3"},
@@ -112,9 +123,11 @@ TEST_F(WindowTest, APageTurnShowsTheOtherPageAtItsFirstChoice) {
 // Cancel and Esc; a text that is no number changes nothing.
 TEST_F(WindowTest, SixCamerasTakeACustomResolution) {
     expectStories(
-        {{"double Option15", "asked=Enter new Horizontal Resolution\n\nHor. Res X .011mm|Custom "
-                             "Hor. Resolution|640;box=Form1|Custom Hor. Resolution;Sensor=7.04;"
-                             "Option15=Brava 640;Option15.toolTip=7.04mm"},
+        {{"double Option15",
+          "asked=Enter new Horizontal Resolution\n\nHor. Res X .011mm|Custom "
+          "Hor. Resolution|640;box=Form1|Custom Hor. Resolution;Sensor=7.04;"
+          "Option15=Brava 640;Option15.toolTip=7.04mm;Option15.acc.description=7.04mm. Page Up or "
+          "Page Down turns the camera page. Enter sets a custom resolution."},
          {"double Option4", "asked=Enter new Horizontal Resolution\n\nHor. Res X .0217mm|Custom "
                             "Hor. Resolution|640;Sensor=13.888;Option4=Dalo 640"},
          {"answer 1000;double Option18", "asked=Enter new Horizontal Resolution\n\nHor. Res X "
