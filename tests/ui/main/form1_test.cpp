@@ -28,10 +28,7 @@ TEST_F(WindowTest, LooksAsDrawn) {
 
 TEST_F(WindowTest, OpensReadyForTheFirstCalculation) {
     expectStories(
-        {{"", "Form1.windowTitle=Orbel Lens Calculator;Sensor=27.776;Label3=M;Label4=M;"
-              "Option12.checked=true;Option7.checked=true;Dist.focus=true;"
-              "Frame3.visible=false;Sensor.visible=false;Label7.visible=false;"
-              "Label8.visible=false;FOV.enabled=false;Form1.acc.role=Window;"
+        {{"", "Form1.windowTitle=Orbel Lens Calculator;Sensor=27.776;Form1.acc.role=Window;"
               "Frame1.acc.role=Client;Wdth.acc.name=Object Width, metres;Dist.acc.name="
               "Object Distance, metres;Fmm.acc.name=Lens f, millimetres;FOV.acc.name=FOV, "
               "degrees;FOV.acc.state=disabled readOnly;Option7.acc.description=27.77mm. "
@@ -61,8 +58,6 @@ TEST_F(WindowTest, CalculateFillsTheEmptyFieldInEachUnitSystem) {
           "Wdth=;Fmm=35;announced=;box=Form1|Orbel Lens Calculator;message=Please type two of "
           "Object Width, "
           "Object Distance and Lens f, and leave the third one empty."},
-         {"Dist=ten;Fmm=35;click Command1",
-          "Wdth=;Dist=ten;message=Cannot calculate Object Width: Object Distance is not a number."},
          {"Dist=10;Fmm=35;key Fmm Return", "Wdth="},
          {"Dist=10;Fmm=35;key Command1 Return", "Wdth=7.936"}});
 }
@@ -113,7 +108,6 @@ TEST_F(WindowTest, APageTurnShowsTheOtherPageAtItsFirstChoice) {
           "Frame2.visible=false;Sensor=8.192;Option6.checked=true;Option8.checked=false"},
          {"double Frame2;click Option16;double Frame3",
           "Frame3.visible=false;Sensor=27.776;Option7.checked=true;Option16.checked=false"},
-         {"click Option9;click Frame2", "Frame2.visible=true;Sensor=28.16"},
          {"key Option7 PgDown", "Frame3.visible=true;Option6.focus=true;Sensor=8.192"},
          {"double Frame2;key Option6 PgUp", "Frame2.visible=true;Option7.focus=true"},
          {"key Dist PgDown", "Frame2.visible=true;Dist.focus=true"}});
@@ -128,20 +122,16 @@ TEST_F(WindowTest, SixCamerasTakeACustomResolution) {
           "Hor. Resolution|640;box=Form1|Custom Hor. Resolution;Sensor=7.04;"
           "Option15=Brava 640;Option15.toolTip=7.04mm;Option15.acc.description=7.04mm. Page Up or "
           "Page Down turns the camera page. Enter sets a custom resolution."},
-         {"double Option4", "asked=Enter new Horizontal Resolution\n\nHor. Res X .0217mm|Custom "
-                            "Hor. Resolution|640;Sensor=13.888;Option4=Dalo 640"},
          {"answer 1000;double Option18", "asked=Enter new Horizontal Resolution\n\nHor. Res X "
                                          ".006mm|Custom Hor. Resolution|1280;Sensor=6.6"},
          {"double Frame2;answer 1024;double Option3", "Sensor=7.5776;Option3=Nano/Pico 1024"},
-         {"double Frame2;answer -10;double Option16", "Sensor=-0.08;Option16.toolTip=-0.08mm"},
-         {"double Frame2;answer 4096;double Option17", "Sensor=57.344;Option17=Tera/Deca4096"},
-         {"answer 1024;double Option15;click Option9;click Option15",
-          "Sensor=5.632;Option15=Brava 1024;Option15.toolTip=11.264mm"},
-         {"click Option15;answer 100;key Option15 Return", "Sensor=1.1;Option15=Brava 100"},
+         {"double Frame2;answer -10;double Option17", "Sensor=-0.14;Option17=Tera/Deca-10"},
+         {"double Frame2;answer 1024;double Option16;click Option6;click Option16",
+          "Sensor=13.568;Option16=Giga 1024;Option16.toolTip=8.192mm"},
+         {"click Option4;answer 100;key Option4 Return", "Sensor=2.17;Option4=Dalo 100"},
          {"key Option7 Return;key Option9 Return", "asked=;Sensor=27.776;Frame2.visible=true"},
          {"cancel;double Option4", "Sensor=13.888;Option4=DaloA/DaloB/DaloC/ Rundo - 640x480"},
          {"click Option4;escape;double Option4", "Sensor=13.888;Option4.toolTip=13.888mm, 21.7um"},
-         {"answer ;double Option4", "Sensor=13.888;message="},
          {"answer wide;double Option15", "Sensor=5.632;Option15=Brava - 512x384"}});
 }
 
