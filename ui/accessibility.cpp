@@ -51,28 +51,12 @@ public:
         *end = characterCount();
         return {};
     }
-    // Where the field draws a character of its text, which it shows from its
-    // first character after its frame and margin; a review cursor follows it.
-    QRect characterRect(int offset) const override {
-        const QString shown = value();
-        if (offset < 0 || offset >= shown.size())
-            return {};
-        const QFontMetrics metrics = widget()->fontMetrics();
-        const QRect box = widget()->rect().adjusted(kInset, 0, -kInset, 0);
-        const QRect glyph(box.left() + metrics.horizontalAdvance(shown.left(offset)),
-                          box.center().y() - metrics.height() / 2,
-                          metrics.horizontalAdvance(shown.at(offset)), metrics.height());
-        return {widget()->mapToGlobal(glyph.topLeft()), glyph.size()};
-    }
-    int offsetAtPoint(const QPoint& point) const override {
-        for (int offset = 0; offset < characterCount(); ++offset)
-            if (characterRect(offset).contains(point))
-                return offset;
-        return -1;
-    }
+    // Where each character stands is the field's own business: it may show
+    // a shorter form of its text.
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
 
 private:
-    static constexpr int kInset = 4; // the frame and the field's margin
     QString value() const { return static_cast<QLineEdit*>(widget())->text(); }
 };
 

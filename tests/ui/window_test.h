@@ -25,7 +25,7 @@
 #include <utility>
 
 inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.left(200).toStdString() << '"';
+    *out << '"' << text.left(2000).toStdString() << '"';
 }
 
 namespace orbel::testing {
