@@ -16,7 +16,8 @@ add_custom_command(OUTPUT ${icon}
 file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/icon.rc CONTENT "1 ICON \"${icon}\"\n")
 set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/icon.rc PROPERTIES OBJECT_DEPENDS ${icon})
 
-orbel_version_resource(${CMAKE_CURRENT_BINARY_DIR}/version.rc)
+configure_file(${CMAKE_CURRENT_SOURCE_DIR}/windows/version.rc.in ${CMAKE_CURRENT_BINARY_DIR}/version.rc
+    @ONLY)
 target_sources(${program} PRIVATE
     ${CMAKE_CURRENT_BINARY_DIR}/icon.rc ${CMAKE_CURRENT_BINARY_DIR}/version.rc)
 set_target_properties(${program} PROPERTIES WIN32_EXECUTABLE ON)
