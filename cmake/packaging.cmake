@@ -2,7 +2,7 @@
 # dependencies read off the binary by dpkg-shlibdeps rather than typed here.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME orbel-lens-calculator)
-set(CPACK_PACKAGE_VENDOR Orbel)
+set(CPACK_PACKAGE_VENDOR ${ORBEL_ORGANISATION})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Lens calculator for fitting cameras with lenses")
 set(CPACK_PACKAGE_DESCRIPTION

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/lens_fields.h"
+#include "runtime/version.h"
 
 #include <array>
 #include <span>
@@ -40,7 +41,7 @@ struct ControlRow {
 
 inline constexpr int kFormWidthTwips = 6300;
 inline constexpr int kFormHeightTwips = 4860;
-inline constexpr std::string_view kFormCaption = "Orbel Lens Calculator";
+inline constexpr std::string_view kFormCaption = kProductName;
 inline constexpr int kLargerFontPixels = 13;
 
 // The unit options: the unit each one writes beside the two lengths, and the
