@@ -17,7 +17,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
 # About > System Info starts the first of these found along PATH; without one
 # it says that system information is unavailable.
-set(CPACK_DEBIAN_PACKAGE_SUGGESTS "hardinfo | hardinfo2 | kinfocenter | cpu-x")
+list(JOIN ORBEL_DESKTOP_SYSINFO_TOOLS " | " CPACK_DEBIAN_PACKAGE_SUGGESTS)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Orbel <packages@orbel.example>")
 set(CPACK_STRIP_FILES ON)
