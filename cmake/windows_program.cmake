@@ -1,8 +1,9 @@
 # The Windows program: one static .exe with no console window, carrying an
 # application manifest, the version record and the program's icon, stripped
-# as it ships, and packed with a short text as
-# orbel-lens-calculator-<version>-win64.zip at the top of the build folder.
-# Included from app/.
+# as it ships; packed with a short text as
+# orbel-lens-calculator-<version>-win64.zip and wrapped in a setup program,
+# orbel-lens-calculator-<version>-setup.exe, both at the top of the build
+# folder. Included from app/.
 include(${PROJECT_SOURCE_DIR}/cmake/version_record.cmake)
 set(program orbel-lens-calculator)
 
@@ -52,3 +53,13 @@ add_custom_command(OUTPUT ${zip}
     COMMENT "Packing ${program}-${PROJECT_VERSION}-win64.zip")
 add_custom_target(windows-zip ALL DEPENDS ${zip})
 
+# The setup program, made with NSIS; warnings are errors here too.
+find_program(ORBEL_MAKENSIS makensis REQUIRED)
+set(setup ${CMAKE_BINARY_DIR}/${program}-${PROJECT_VERSION}-setup.exe)
+configure_file(${CMAKE_CURRENT_SOURCE_DIR}/windows/setup.nsi.in setup.nsi @ONLY)
+add_custom_command(OUTPUT ${setup}
+    COMMAND ${ORBEL_MAKENSIS} -V2 -WX -DPROGRAM=$<TARGET_FILE:${program}> -DOUT_FILE=${setup}
+            ${CMAKE_CURRENT_BINARY_DIR}/setup.nsi
+    DEPENDS ${program} ${icon} ${CMAKE_CURRENT_BINARY_DIR}/setup.nsi
+    COMMENT "Making ${program}-${PROJECT_VERSION}-setup.exe")
+add_custom_target(windows-setup ALL DEPENDS ${setup})

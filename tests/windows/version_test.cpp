@@ -11,10 +11,10 @@ std::string windowsPath(const std::string& built) { // Wine shows the Linux root
     return built.front() == '/' ? "Z:" + built : built;
 }
 
-// The version record of the program as it ships, read back as Explorer's file
-// properties read it.
+// The version record of the program and of its setup program as they ship,
+// read back as Explorer's file properties read it.
 TEST(VersionRecord, Is1_2_0_3InNumbersAndWords) {
-    for (const std::string& program : {windowsPath(SHIPPED_PROGRAM)}) {
+    for (const std::string& program : {windowsPath(SHIPPED_PROGRAM), windowsPath(SHIPPED_SETUP)}) {
         SCOPED_TRACE(program);
         DWORD ignored = 0;
         std::vector<char> data(GetFileVersionInfoSizeA(program.c_str(), &ignored));
