@@ -34,7 +34,8 @@ references: build
 
 # The whole program for 64-bit Windows: one static .exe, cross-built with
 # MinGW-w64 against a static Qt made once from Debian's own Qt source and
-# cached outside the build (scripts/build-qt-windows), packed as a zip.
+# cached outside the build (scripts/build-qt-windows), packed as a zip and
+# as a setup program.
 WINDOWS_BUILD ?= build-windows
 windows:
 	@scripts/install-deps windows
@@ -43,8 +44,8 @@ windows:
 		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_PREFIX_PATH="$$qt" \
 		-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/$$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake \
 		>/dev/null
-	@cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target windows-zip
-	@ls $(WINDOWS_BUILD)/*-win64.zip
+	@cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target windows-zip windows-setup
+	@ls $(WINDOWS_BUILD)/*-win64.zip $(WINDOWS_BUILD)/*-setup.exe
 
 # The whole suite, window tests included, on the Windows build under Wine in
 # a prefix made for the build; the shipped program itself under Wine on a

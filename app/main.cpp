@@ -9,15 +9,61 @@
 #include "ui/main/form1.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
+
+#include <cstdio>
 
 #ifdef _WIN32
 #include <windows.h>
+#endif
 
+namespace {
+
+// Qt's own rule for its --help and --version text: a Windows program that has
+// no console and no redirected output shows it in a box.
+void reportRefusal(const QString& error) {
+    const QString name = QCoreApplication::applicationName();
+#ifdef _WIN32
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    GetStartupInfoW(&startup);
+    if (GetConsoleWindow() == nullptr && (startup.dwFlags & STARTF_USESTDHANDLES) == 0) {
+        MessageBoxW(nullptr, reinterpret_cast<const wchar_t*>(error.utf16()),
+                    reinterpret_cast<const wchar_t*>(name.utf16()),
+                    MB_OK | MB_ICONERROR | MB_TOPMOST | MB_SETFOREGROUND);
+        return;
+    }
+#endif
+    std::fprintf(stderr, "%s: %s\n", qUtf8Printable(name), qUtf8Printable(error));
+}
+
+// The program takes no command line. --help and --version answer as a desktop
+// program's do and end it; any other option is refused. Anything that is not
+// an option is ignored, so a file dropped on the program's icon still just
+// starts it. Qt has already taken out its own options (-style, -platform, ...).
+bool acceptCommandLine() {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Chooses the lens for a camera: type two of object width, object distance "
+                       "and focal length, and it fills in the third. It takes no arguments."));
+    // A word like -xyz is one option, as Qt's own -style and -platform are.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    if (!parser.parse(QCoreApplication::arguments())) {
+        reportRefusal(parser.errorText());
+        return false;
+    }
+    parser.process(QCoreApplication::arguments()); // --help, --help-all, --version
+    return true;
+}
+
+#ifdef _WIN32
 // Qt centres a new window it was given no place for; Windows has its own
 // default place for a new window (where the program was started with, or its
 // cascade), which a window created for the purpose tells.
-static void placeAsWindowsWould(QWidget& window) {
+void placeAsWindowsWould(QWidget& window) {
     const HWND probe =
         CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0, CW_USEDEFAULT, 0,
                         nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -32,10 +78,16 @@ static void placeAsWindowsWould(QWidget& window) {
 }
 #endif
 
+} // namespace
+
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(ORBEL_VERSION));
     QApplication::setOrganizationName(QStringLiteral(ORBEL_ORGANISATION));
+    // Docks and task bars pair the window with its desktop entry by this name.
+    QApplication::setDesktopFileName(QStringLiteral(ORBEL_APP_ID));
+    if (!acceptCommandLine())
+        return 2;
     // Both windows and the About window's picture take the program's icon.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/orbel-lens-calculator.png")));
 

@@ -1,6 +1,7 @@
 #include "desktop_registry.h"
 
 #include "runtime/file_exists.h"
+#include "sysinfo/desktop_tools.h"
 #include "tool_locations.h"
 
 #include <cstdlib>

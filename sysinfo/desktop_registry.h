@@ -12,22 +12,16 @@ namespace orbel {
 // The registry of a Linux desktop, read only. It holds one value: "PATH" of
 // HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Shared Tools\MSINFO, the absolute
 // path of this desktop's system-information tool, looked up afresh each time
-// the key is opened. The tools, in the order they are tried, each along the
-// whole search path before the next (all start with no arguments):
-//   hardinfo      Debian's, GTK
-//   hardinfo2     its successor, in newer distributions
-//   kinfocenter   KDE's Info Center
-//   cpu-x         processor, memory and system, GTK
-// Only absolute folders of the search path count: an empty or relative entry
-// would pick a program out of whatever folder the calculator was started in.
+// the key is opened. The tools (ORBEL_DESKTOP_SYSINFO_TOOLS in
+// sysinfo/CMakeLists.txt) are tried in their order, each along the whole
+// search path before the next; all start with no arguments. Only absolute
+// folders of the search path count: an empty or relative entry would pick a
+// program out of whatever folder the calculator was started in.
 // A candidate is an ordinary file (after links) that this user may execute;
 // a folder or a file without execute rights is passed over. With no tool the
 // key does not exist, so both of the launcher's lookups fail.
 class DesktopRegistry : public Registry {
 public:
-    static constexpr std::array<std::string_view, 4> kToolNames = {"hardinfo", "hardinfo2",
-                                                                   "kinfocenter", "cpu-x"};
-
     // Looks along the PATH of the process's environment as it is when the key
     // is opened: nothing is looked up before then.
     DesktopRegistry() = default;

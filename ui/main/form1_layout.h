@@ -2,6 +2,7 @@
 
 #include "calc/lens_fields.h"
 #include "calc/sensor_catalogue.h"
+#include "runtime/version.h"
 
 #include <array>
 #include <span>
@@ -43,7 +44,7 @@ struct ControlRow {
 
 inline constexpr int kFormWidthTwips = 6300;
 inline constexpr int kFormHeightTwips = 4860;
-inline constexpr std::string_view kFormCaption = "Orbel Lens Calculator";
+inline constexpr std::string_view kFormCaption = kProductName;
 
 // The unit options: the unit each one writes beside the two lengths, that
 // unit as a screen reader says it, and the flag it stands for in the record.
