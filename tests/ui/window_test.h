@@ -21,11 +21,8 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <utility>
-
 inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.left(2000).toStdString() << '"';
+    *out << '"' << text.toStdString() << '"';
 }
 
 namespace orbel::testing {
@@ -41,11 +38,11 @@ protected:
     }
     void TearDown() override { qApp->removeEventFilter(this); }
     void open() {
+        kept = {{"message", ""}, {"asked", ""}, {"box", ""}, {"announced", ""}, {"starts", "0"}};
         answers.clear();
-        kept = {{"message", ""}, {"asked", ""}, {"box", ""}, {"announced", ""}};
         boxShot = QImage();
-        starts = 0;
-        window = std::make_unique<Form1>(boxes, [this] { ++starts; });
+        window = std::make_unique<Form1>(
+            boxes, [this] { kept["starts"] = QString::number(kept["starts"].toInt() + 1); });
         boxes.setParent(window.get());
         boxes.setProgramTitle(window->windowTitle());
         window->show();
@@ -89,28 +86,29 @@ protected:
     void play(const QString& story) {
         for (const QString& step : story.split(';', Qt::SkipEmptyParts)) {
             const QStringList word = step.split(' ');
-            const bool typed = step.contains('='),
-                       boxed = QString("answer cancel escape").contains(word[0]);
-            if (boxed) {
-                answers.push_back(step);
+            const bool typed = step.contains('=');
+            if (QString("answer cancel escape").contains(word[0])) {
+                answers << step;
                 continue;
             }
             QWidget* control = find(typed ? step.section('=', 0, 0) : word.value(1));
             if (!control)
                 return;
-            QPoint at = word.size() > 3           ? QPoint(word[2].toInt(), word[3].toInt())
-                        : control == window.get() ? QPoint(380, 300)
-                        : qobject_cast<QRadioButton*>(control)
-                            ? QPoint(control->width() - 3, control->height() / 2)
-                        : control->inherits("QGroupBox") ? QPoint(control->width() - 4, 40)
-                                                         : control->rect().center();
-            at = control->mapTo(control->window(), at);
+            const QPoint at =
+                control->mapTo(control->window(),
+                               word.size() > 3           ? QPoint(word[2].toInt(), word[3].toInt())
+                               : control == window.get() ? QPoint(380, 300)
+                               : qobject_cast<QRadioButton*>(control)
+                                   ? QPoint(control->width() - 3, control->height() / 2)
+                               : control->inherits("QGroupBox") ? QPoint(control->width() - 4, 40)
+                                                                : control->rect().center());
+            QWindow* handle = control->window()->windowHandle();
             if (typed || word[0] == "double")
-                QTest::mouseDClick(control->window()->windowHandle(), Qt::LeftButton, {}, at);
+                QTest::mouseDClick(handle, Qt::LeftButton, {}, at);
             if (typed)
                 QTest::keyClicks(control, step.section('=', 1));
             else if (word[0] == "click")
-                QTest::mouseClick(control->window()->windowHandle(), Qt::LeftButton, {}, at);
+                QTest::mouseClick(handle, Qt::LeftButton, {}, at);
             else if (word[0] == "key")
                 control->setFocus(), QTest::keyClick(control, QKeySequence(word[2])[0].key());
             else if (word[0] != "double")
@@ -126,29 +124,25 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* input = qobject_cast<QInputDialog*>(watched);
         auto* shown = input ? static_cast<QDialog*>(input) : qobject_cast<QMessageBox*>(watched);
-        if (event->type() != QEvent::Show)
-            return false;
-        if (shown)
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(watched);
+        if (event->type() == QEvent::Show && shown)
             QTimer::singleShot(0, shown, [this, shown, input] { answer(shown, input); });
-        else if (QAccessibleInterface* face = QAccessible::queryAccessibleInterface(watched);
-                 face && face->role() == QAccessible::Notification)
+        else if (event->type() == QEvent::Show && face && face->role() == QAccessible::Notification)
             kept["announced"] = face->text(QAccessible::Name);
         return false;
     }
     void answer(QDialog* shown, QInputDialog* input) {
         kept["box"] = shown->parentWidget()->objectName() + "|" + shown->windowTitle();
         boxShot = shown->grab().toImage();
-        auto* line = input ? input->findChild<QLineEdit*>() : nullptr;
         if (!input) {
             kept["message"] = static_cast<QMessageBox*>(shown)->text();
             return QTest::keyClick(shown, Qt::Key_Return);
         }
+        auto* line = input->findChild<QLineEdit*>();
         kept["asked"] = input->labelText() + "|" + input->windowTitle() + "|" + line->text();
-        const QString step = answers.empty() ? QString() : answers.front();
-        if (!answers.empty())
-            answers.pop_front();
+        const QString step = answers.isEmpty() ? QString() : answers.takeFirst();
         for (QPushButton* button : input->findChildren<QPushButton*>())
-            if (step == "cancel" && button->text().remove(QChar('&')) == "Cancel")
+            if (step == "cancel" && button->text().remove('&') == "Cancel")
                 return QTest::mouseClick(button, Qt::LeftButton);
         if (step.startsWith("answer"))
             line->selectAll(), QTest::keyClicks(line, step.section(' ', 1));
@@ -165,41 +159,38 @@ protected:
     // told unasked. A name or property that does not exist is an error.
     QString shows(const QString& probe) {
         const QString name = probe.section('.', 0, 0), what = probe.section('.', 1);
-        if (name == "starts")
-            return QString::number(starts);
         if (kept.count(name))
             return kept[name];
         QWidget* control = find(name);
-        if (!control || what == "focus")
-            return !control                                      ? "none"
-                   : control->window()->focusWidget() == control ? "true"
-                                                                 : "false";
+        if (!control)
+            return "none";
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+        QHelpEvent help(QEvent::ToolTip, {1, 1}, control->mapToGlobal(QPoint(1, 1)));
+        if (what == "focus")
+            return QVariant(control->window()->focusWidget() == control).toString();
         if (what == "shown")
             return qobject_cast<TextBox*>(control)->shownText();
         if (what == "tip") {
-            QHelpEvent help(QEvent::ToolTip, {1, 1}, control->mapToGlobal(QPoint(1, 1)));
             QApplication::sendEvent(control, &help);
             return help.isAccepted() ? QToolTip::text() : "";
         }
+        if (what == "acc.role")
+            return QMetaEnum::fromType<QAccessible::Role>().valueToKey(face->role());
+        if (what == "acc.state") {
+            QStringList on;
+            const QAccessible::State s = face->state();
+            for (auto [set, bit] : {std::pair(s.disabled, "disabled"),
+                                    {s.focusable, "focusable"},
+                                    {s.editable, "editable"},
+                                    {s.readOnly, "readOnly"}})
+                on << (set ? bit : "");
+            return on.join(' ').simplified();
+        }
         if (what.startsWith("acc."))
-            return accessible(QAccessible::queryAccessibleInterface(control), what.mid(4));
+            return face->text(what == "acc.name" ? QAccessible::Name : QAccessible::Description);
         const QVariant value = control->property(what.isEmpty() ? "text" : qPrintable(what));
         EXPECT_TRUE(value.isValid()) << "no property " << probe.toStdString();
         return value.toString();
-    }
-    static QString accessible(QAccessibleInterface* face, const QString& what) {
-        const QAccessible::State s = face->state();
-        QStringList on;
-        for (auto [set, bit] : {std::pair(s.disabled, "disabled"),
-                                {s.focusable, "focusable"},
-                                {s.editable, "editable"},
-                                {s.readOnly, "readOnly"}})
-            if (set)
-                on << bit;
-        return what == "role"    ? QMetaEnum::fromType<QAccessible::Role>().valueToKey(face->role())
-               : what == "state" ? on.join(' ')
-               : what == "name"  ? face->text(QAccessible::Name)
-                                 : face->text(QAccessible::Description);
     }
     // Each story on a window of its own: what it shows afterwards, probe by
     // probe, "Sensor=8.192;Option6.checked=true".
@@ -225,26 +216,24 @@ protected:
         const QString reference = QStringLiteral(ORBEL_PICTURES "/%1.png").arg(name);
         if (qEnvironmentVariableIsSet("ORBEL_WRITE_REFERENCES"))
             return (void)shot.save(reference);
-        const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
-        if (shot == expected)
+        QImage difference = QImage(reference).convertToFormat(QImage::Format_RGB32);
+        if (shot == difference)
             return;
+        difference = difference.isNull() ? shot : difference;
         // What differs stands out of the black.
-        QImage difference = expected.isNull() ? shot : expected;
         QPainter painter(&difference);
         painter.setCompositionMode(QPainter::CompositionMode_Difference);
         painter.drawImage(0, 0, shot);
         painter.end();
-        const QString actual = QDir::current().filePath(name + "-actual.png"),
-                      differs = QDir::current().filePath(name + "-difference.png");
-        shot.save(actual);
-        difference.save(differs);
+        shot.save(name + "-actual.png");
+        difference.save(name + "-difference.png");
         ADD_FAILURE() << name.toStdString() << " differs from " << reference.toStdString()
-                      << ": see " << actual.toStdString() << " and " << differs.toStdString();
+                      << ": see " << QDir::current().filePath(name).toStdString()
+                      << "-actual.png and -difference.png";
     }
 
-    std::deque<QString> answers;
+    QStringList answers;
     std::map<QString, QString> kept; // what the stories remember beside the windows
-    int starts = 0;
     QImage boxShot;
     DialogBoxes boxes;
     std::unique_ptr<Form1> window;
