@@ -47,7 +47,7 @@ std::string failureText(const LensFailure& failure, const LensFields& fields) {
         if (fields.text(cause).empty() && cause != Field::Sensor)
             return "Please type two of Object Width, Object Distance and Lens f, "
                    "and leave the third one empty.";
-        if (onlyBlanks(fields.text(cause)))
+        if (trimBlanks(fields.text(cause)).empty())
             return cannotCalculate(failure.target) + subject(cause) +
                    " holds only spaces. Empty it or type a number.";
         if (hasDecimalComma(fields.text(cause)))

@@ -21,14 +21,6 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // The shape of an accepted number, found before any digit is converted, so
 // that from_chars never sees a form ("inf", "0x1p3") we do not accept.
 struct NumberShape {
@@ -98,8 +90,12 @@ NumberShape scanNumber(std::string_view text) {
 
 } // namespace
 
-bool onlyBlanks(std::string_view text) {
-    return trimBlanks(text).empty();
+std::string_view trimBlanks(std::string_view text) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
 double textToNumber(std::string_view text) {

@@ -12,9 +12,9 @@ namespace orbel {
 // ".", whatever the process locale says.
 double textToNumber(std::string_view text);
 
-// Blanks are what may stand around a number: spaces and tabs. True for a
-// text of nothing but blanks, the empty text included.
-bool onlyBlanks(std::string_view text);
+// Blanks are what may stand around a number: spaces and tabs. The text
+// without the blanks at its ends.
+std::string_view trimBlanks(std::string_view text);
 
 // Number to text: at most 15 significant digits, no trailing zeros and no bare
 // point ("8.192", "16"); exponent form from 1E+15 up and below 0.0001

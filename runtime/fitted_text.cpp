@@ -1,5 +1,7 @@
 #include "fitted_text.h"
 
+#include "conversions.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -27,11 +29,7 @@ struct Number {
 // The same shape a number's text has for Calculate: an optional sign, digits
 // with at most one point, an optional exponent, blanks around.
 std::optional<Number> readNumber(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
+    text = trimBlanks(text);
     Number number;
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
