@@ -2,6 +2,7 @@
 
 #include "run_time_error.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -21,73 +22,6 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The shape of an accepted number, found before any digit is converted, so
-// that from_chars never sees a form ("inf", "0x1p3") we do not accept.
-struct NumberShape {
-    bool negative = false;
-    std::string_view unsignedPart; // what from_chars converts
-    long long decimalExponent = 0; // of the leading non-zero digit, saturated
-    bool allZero = true;
-};
-
-NumberShape scanNumber(std::string_view text) {
-    NumberShape shape;
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        shape.negative = text[i] == '-';
-        ++i;
-    }
-    const std::size_t start = i;
-
-    long long integerDigits = 0;
-    long long firstNonZero = -1; // index among all mantissa digits
-    long long digitIndex = 0;
-    auto takeDigits = [&](bool integerPart) {
-        while (i < text.size() && isDigit(text[i])) {
-            if (text[i] != '0' && firstNonZero < 0)
-                firstNonZero = digitIndex;
-            ++digitIndex;
-            if (integerPart)
-                ++integerDigits;
-            ++i;
-        }
-    };
-    takeDigits(true);
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        takeDigits(false);
-    }
-    if (digitIndex == 0)
-        throw RunTimeError(ErrorCode::TypeMismatch);
-
-    long long exponent = 0;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        bool negativeExponent = false;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-            negativeExponent = text[i] == '-';
-            ++i;
-        }
-        if (i == text.size() || !isDigit(text[i]))
-            throw RunTimeError(ErrorCode::TypeMismatch);
-        constexpr long long kSaturated = 1'000'000'000'000LL;
-        for (; i < text.size() && isDigit(text[i]); ++i) {
-            if (exponent < kSaturated)
-                exponent = exponent * 10 + (text[i] - '0');
-        }
-        if (negativeExponent)
-            exponent = -exponent;
-    }
-    if (i != text.size())
-        throw RunTimeError(ErrorCode::TypeMismatch);
-
-    shape.unsignedPart = text.substr(start);
-    shape.allZero = firstNonZero < 0;
-    if (!shape.allZero)
-        shape.decimalExponent = exponent + integerDigits - 1 - firstNonZero;
-    return shape;
-}
-
 } // namespace
 
 std::string_view trimBlanks(std::string_view text) {
@@ -98,21 +32,66 @@ std::string_view trimBlanks(std::string_view text) {
     return text;
 }
 
+// Read before any digit is converted, so that from_chars never sees a form
+// ("inf", "0x1p3") we do not accept.
+std::optional<WrittenNumber> readNumber(std::string_view text) {
+    text = trimBlanks(text);
+    WrittenNumber number;
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        number.negative = text[i++] == '-';
+    std::string all;
+    long long whole = 0; // digits before the point
+    for (; i < text.size() && isDigit(text[i]); ++i, ++whole)
+        all += text[i];
+    if (i < text.size() && text[i] == '.')
+        for (++i; i < text.size() && isDigit(text[i]); ++i)
+            all += text[i];
+    if (all.empty())
+        return std::nullopt;
+    number.mantissa = text.substr(0, i);
+    number.exponent = text.substr(i);
+
+    long long written = 0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        const bool minus = ++i < text.size() && text[i] == '-';
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        if (i == text.size())
+            return std::nullopt;
+        for (; i < text.size() && isDigit(text[i]); ++i) // saturated far beyond any double
+            written = std::min(written * 10 + (text[i] - '0'), 1'000'000'000'000LL);
+        written = minus ? -written : written;
+    }
+    if (i != text.size())
+        return std::nullopt;
+
+    const std::size_t first = all.find_first_not_of('0');
+    if (first != std::string::npos) {
+        number.digits = all.substr(first, all.find_last_not_of('0') + 1 - first);
+        number.power = written + whole - 1 - static_cast<long long>(first);
+    }
+    return number;
+}
+
 double textToNumber(std::string_view text) {
-    const NumberShape shape = scanNumber(trimBlanks(text));
+    const std::optional<WrittenNumber> number = readNumber(text);
+    if (!number)
+        throw RunTimeError(ErrorCode::TypeMismatch);
     double magnitude = 0.0;
-    const char* first = shape.unsignedPart.data();
-    const char* last = first + shape.unsignedPart.size();
+    const char* first = number->mantissa.data() +
+                        (number->mantissa.front() == '+' || number->mantissa.front() == '-');
+    const char* last = number->exponent.data() + number->exponent.size();
     const auto [end, error] = std::from_chars(first, last, magnitude, std::chars_format::general);
     if (error == std::errc::result_out_of_range) {
         // Too large for a double is an error; too small is simply zero.
-        if (!shape.allZero && shape.decimalExponent >= 0)
+        if (!number->digits.empty() && number->power >= 0)
             throw RunTimeError(ErrorCode::Overflow);
         magnitude = 0.0;
     } else if (error != std::errc() || end != last) {
         throw RunTimeError(ErrorCode::TypeMismatch);
     }
-    return shape.negative ? -magnitude : magnitude;
+    return number->negative ? -magnitude : magnitude;
 }
 
 std::string numberToText(double value) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,18 @@ double textToNumber(std::string_view text);
 // Blanks are what may stand around a number: spaces and tabs. The text
 // without the blanks at its ends.
 std::string_view trimBlanks(std::string_view text);
+
+// A number as it is written, read but not converted: an optional sign, digits
+// with at most one point, an optional exponent, blanks around; nothing when
+// the text is no number.
+struct WrittenNumber {
+    std::string_view mantissa; // "-2.7776", the sign included
+    std::string_view exponent; // "E+21", or empty
+    bool negative = false;
+    std::string digits;  // the significant digits, no leading or trailing zeros; empty for zero
+    long long power = 0; // of the first significant digit, saturated far beyond any double
+};
+std::optional<WrittenNumber> readNumber(std::string_view text);
 
 // Number to text: at most 15 significant digits, no trailing zeros and no bare
 // point ("8.192", "16"); exponent form from 1E+15 up and below 0.0001
