@@ -40,13 +40,13 @@ inline constexpr std::array<AboutControl, 7> kAboutControls = {{
 // The two members of Line1 lie on one line between the description and the
 // buttons: a white line of width 2 under a grey one of width 1.
 struct AboutLine {
-    int x1, y1, x2, y2; // twips
+    int x1, x2, y; // twips, from x1 to x2 at height y
     unsigned rgb;
     int width; // pixels
 };
 inline constexpr std::array<AboutLine, 2> kAboutLines = {{
-    {0, 1920, 3840, 1920, 0xFFFFFF, 2}, // Line1(0)
-    {0, 1920, 3840, 1920, 0x808080, 1}, // Line1(1), drawn last
+    {0, 3840, 1920, 0xFFFFFF, 2}, // Line1(0)
+    {0, 3840, 1920, 0x808080, 1}, // Line1(1), drawn last
 }};
 
 } // namespace orbel

@@ -28,8 +28,8 @@ namespace {
 
 static_assert(wellFormed(kAboutControls) && onWholePixels({kAboutWidthTwips, kAboutHeightTwips,
                                                            kAboutLeftTwips, kAboutTopTwips}));
-static_assert(onWholePixels({kAboutLines[0].x1, kAboutLines[0].y1, kAboutLines[0].x2,
-                             kAboutLines[1].x1, kAboutLines[1].y1, kAboutLines[1].x2}));
+static_assert(onWholePixels({kAboutLines[0].x1, kAboutLines[0].x2, kAboutLines[0].y,
+                             kAboutLines[1].x1, kAboutLines[1].x2, kAboutLines[1].y}));
 
 template <typename T> T* child(const QWidget* window, const char* name) {
     return window->findChild<T*>(QString::fromLatin1(name));
@@ -88,7 +88,6 @@ void frmAbout::cmdSysInfo_Click() {
 
 void frmAbout::build() {
     setObjectName(QStringLiteral("frmAbout"));
-    setModal(false);
     setFont(formFont());
     setFixedSize(toPixels(kAboutWidthTwips), toPixels(kAboutHeightTwips));
 
@@ -203,7 +202,7 @@ void frmAbout::paintEvent(QPaintEvent* event) {
     for (const AboutLine& line : kAboutLines) {
         painter.setPen(QPen(QColor::fromRgb(line.rgb), line.width));
         // A wide pen is drawn inside the line's top edge, as the window draws it.
-        const int y = toPixels(line.y1) + line.width / 2;
+        const int y = toPixels(line.y) + line.width / 2;
         painter.drawLine(toPixels(line.x1), y, toPixels(line.x2), y);
     }
     // The picture shows that it has the focus as a button does, around it.

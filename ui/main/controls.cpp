@@ -34,7 +34,6 @@ void OptionButton::mouseDoubleClickEvent(QMouseEvent* event) {
         QRadioButton::mouseDoubleClickEvent(event);
         return;
     }
-    event->accept();
     emit doubleClicked();
 }
 
