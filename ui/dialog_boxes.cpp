@@ -11,12 +11,9 @@
 namespace orbel {
 namespace {
 
-// A carriage return starts a new line, with or without a line feed after it.
+// A carriage return starts a new line.
 QString asLines(std::string_view prompt) {
-    QString text = QString::fromUtf8(prompt);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
+    return QString::fromUtf8(prompt).replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
 } // namespace

@@ -23,96 +23,69 @@ constexpr ErrorCode kNaN = ErrorCode::TypeMismatch, kBig = ErrorCode::Overflow;
 // Numbers read as themselves; a magnitude beyond the double range is an
 // overflow, anything that is not a plain decimal a type mismatch.
 TEST(Conversions, TextToNumberTakesPlainDecimalsOnly) {
-    const std::pair<std::string, double> numbers[] = {
-        {"35", 35},           {"  5  ", 5},
-        {"\t5\t", 5},         {"+2.5", 2.5},
-        {".5", 0.5},          {"5.", 5},
-        {"1.5e-3", 0.0015},   {"007.25", 7.25},
-        {"0.000001e-320", 0}, {"1.7976931348623157e308", kMax}};
-    for (const auto& [text, value] : numbers)
+    for (auto [text, value] : {std::pair{" 5\t", 5.0},
+                               {"+2.5", 2.5},
+                               {".5", 0.5},
+                               {"5.", 5.0},
+                               {"1.5e-3", 0.0015},
+                               {"007.25", 7.25},
+                               {"0.000001e-320", 0.0},
+                               {"1.7976931348623157e308", kMax}})
         EXPECT_EQ(textToNumber(text), value) << text;
-    const std::pair<std::string, ErrorCode> faults[] = {{"1e400", kBig},
-
-                                                        {"05e400", kBig},
-                                                        {"00.5e400", kBig},
-                                                        {"1e99999999999999999999999", kBig},
-                                                        {std::string(1'000'000, '9'), kBig},
-                                                        {"", kNaN},
-                                                        {" ", kNaN},
-
-                                                        {"0x10", kNaN},
-                                                        {"1,5", kNaN},
-
-                                                        {"5 5", kNaN},
-                                                        {".", kNaN},
-
-                                                        {"e5", kNaN},
-
-                                                        {"5e+", kNaN},
-
-                                                        {"--5", kNaN},
-
-                                                        {"１", kNaN},
-                                                        {"−5", kNaN},
-                                                        {"\n5", kNaN},
-                                                        {"5 .0", kNaN}};
+    const std::pair<std::string, ErrorCode> faults[] = {
+        {"1e400", kBig},    {"05e400", kBig},
+        {"00.5e400", kBig}, {"1e99999999999999999999", kBig},
+        {"", kNaN},         {" ", kNaN},
+        {"0x10", kNaN},     {"1,5", kNaN},
+        {"5 5", kNaN},      {".", kNaN},
+        {"e5", kNaN},       {"5e+", kNaN},
+        {"--5", kNaN},      {"１", kNaN},
+        {"−5", kNaN},       {"\n5", kNaN},
+        {"5 .0", kNaN},     {std::string(1'000'000, '9'), kBig}};
     for (const auto& [text, error] : faults)
         EXPECT_EQ(raised([&] { textToNumber(text); }), error) << '"' << text << '"';
 }
 
+// At most 15 significant digits, read back as the very same text; the largest
+// doubles are cut, not rounded up past the range.
 TEST(Conversions, NumberToTextShowsFifteenDigitsAndReadsBack) {
-    const struct {
-        double value;
-        const char* text;
-    } rows[] = {
-        {8.192, "8.192"},
-
-        {12 * 0.1, "1.2"},
-        {0.011 * 640, "7.04"},
-
-        {-0.0, "0"},
-
-        {999999999999999.0, "999999999999999"},
-        {999999999999999.9, "1E+15"},
-        {1.5e-7, "1.5E-07"},
-
-        {-2.5e-10, "-2.5E-10"},
-        {0.99999999999999999, "1"},
-        {kMax, "1.79769313486231E+308"},
-
-        {1.797693134862315e308, "1.79769313486231E+308"}, // the first value cut, not rounded up
-
-        {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"}};
-    for (const auto& row : rows) {
-        EXPECT_EQ(numberToText(row.value), row.text) << row.value;
-        EXPECT_EQ(numberToText(textToNumber(row.text)), row.text) << "reads back";
+    for (auto [value, text] :
+         {std::pair{8.192, "8.192"},
+          {12 * 0.1, "1.2"},
+          {-0.0, "0"},
+          {999999999999999.0, "999999999999999"},
+          {999999999999999.9, "1E+15"},
+          {1.5e-7, "1.5E-07"},
+          {-2.5e-10, "-2.5E-10"},
+          {0.99999999999999999, "1"},
+          {kMax, "1.79769313486231E+308"},
+          {1.797693134862315e308, "1.79769313486231E+308"},
+          {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"}}) {
+        EXPECT_EQ(numberToText(value), text) << value;
+        EXPECT_EQ(numberToText(textToNumber(text)), text) << "reads back";
     }
     for (double value : {HUGE_VAL, -HUGE_VAL, std::numeric_limits<double>::quiet_NaN()})
         EXPECT_EQ(raised([&] { numberToText(value); }), kBig);
 }
 
 TEST(Rounding, ThreePlacesTiesToEvenAndNothingTurnsInfinite) {
-    const struct {
-        double value;
-        const char* text;
-    } rows[] = {{0.0625, "0.062"},
-
-                {0.0005, "0"},
-                {0.00050000000000000012, "0.001"},
-
-                {7.9360000000000008, "7.936"},
-                {2.9996, "3"},
-
-                {4503599627370497.0, "4.5035996273705E+15"},
-                {kMax, "1.79769313486231E+308"}};
-    for (const auto& row : rows)
-        EXPECT_EQ(numberToText(roundToPlaces(row.value, 3)), row.text) << row.value;
+    for (auto [value, text] : {std::pair{0.0625, "0.062"},
+                               {0.0005, "0"},
+                               {0.00050000000000000012, "0.001"},
+                               {7.9360000000000008, "7.936"},
+                               {2.9996, "3"},
+                               {4503599627370497.0, "4.5035996273705E+15"},
+                               {kMax, "1.79769313486231E+308"}})
+        EXPECT_EQ(numberToText(roundToPlaces(value, 3)), text) << value;
     EXPECT_EQ(roundToPlaces(2.5, 0) + roundToPlaces(0.25, 1) + roundToPlaces(5e15, 3), 5e15 + 2.2);
+    for (int places : {-1, 23})
+        EXPECT_EQ(raised([&] { roundToPlaces(1, places); }), ErrorCode::InvalidCall) << places;
 }
 
 TEST(FormatGeneral, HexadecimalTextGivesItsValueAnythingElseItself) {
     for (auto [text, shown] : {std::pair{"&h0000001A", "26"},
                                {"&HfFFFFFFF", "4294967295"},
+                               {"&hA", "10"},
                                {"&h", "&h"},
                                {"&h12G", "&h12G"},
                                {"&h123456789", "&h123456789"}})
@@ -121,39 +94,26 @@ TEST(FormatGeneral, HexadecimalTextGivesItsValueAnythingElseItself) {
 
 // Measured a unit a character, the mark one too: the room is the characters shown.
 TEST(FittedText, WholeElseDigitsMarkAndWholeExponentElseRoundedElseFill) {
-    const struct {
-        const char* text;
-        int room;
-        const char* shown;
-    } rows[] = {{"1277.696", 8, "1277.696"},
-
-                {"1277.696", 6, "1277…"},
-                {"3333120", 5, "3333…"},
-                {"-7.936", 5, "-7.9…"},
-                {"0.000123456789", 7, "0.0001…"},
-                {" 2.5E+123 ", 7, "2…E+123"},
-
-                {"1.5e-3", 5, "1…e-3"},
-                {"5.72957795130823E-19", 9, "5.72…E-19"},
-
-                {"2.7776E+301", 8, "2…E+301"},
-                {"2.7776E+21", 5, "3E+21"},
-
-                {"9.99E+21", 5, "1E+22"},
-
-                {"2.7776E+21", 4, "####"},
-                {"3333120", 1, "#"},
-                {"1e5x", 3, "1e…"},
-                {"Größe", 4, "Grö…"}};
-    for (const auto& row : rows)
-        EXPECT_EQ(fittedText(row.text, row.room,
-                             [](std::string_view text) {
-                                 return static_cast<int>(
-                                     std::count_if(text.begin(), text.end(),
-                                                   [](char c) { return (c & 0xC0) != 0x80; }));
-                             }),
-                  row.shown)
-            << row.text << " in " << row.room;
+    const TextWidth characters = [](std::string_view text) {
+        return static_cast<int>(
+            std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+    };
+    for (auto [text, room, shown] : {std::tuple{"1277.696", 8, "1277.696"},
+                                     {"1277.696", 6, "1277…"},
+                                     {"3333120", 5, "3333…"},
+                                     {"-7.936", 5, "-7.9…"},
+                                     {"0.000123456789", 7, "0.0001…"},
+                                     {" 2.5E+123 ", 7, "2…E+123"},
+                                     {"1.5e-3", 5, "1…e-3"},
+                                     {"5.72957795130823E-19", 9, "5.72…E-19"},
+                                     {"2.7776E+301", 8, "2…E+301"},
+                                     {"2.7776E+21", 5, "3E+21"},
+                                     {"9.99E+21", 5, "1E+22"},
+                                     {"2.7776E+21", 4, "####"},
+                                     {"3333120", 1, "#"},
+                                     {"1e5x", 3, "1e…"},
+                                     {"Größe", 4, "Grö…"}})
+        EXPECT_EQ(fittedText(text, room, characters), shown) << text << " in " << room;
 }
 
 // A start that fails is a run-time error; a program starts and is left to run.

@@ -12,17 +12,17 @@ TEST_F(WindowTest, TheAboutWindowShowsTitleVersionAndCreditAndClosesOrStartsSyst
           "frmAbout.visible=none"},
          {"double Frame2", "frmAbout.visible=none;Frame3.visible=true"},
          {"double Form1 250 15", "frmAbout.visible=true"},
-         {"key Dist F1", "frmAbout.windowTitle=About Orbel Lens Calculator;lblTitle=Orbel Lens "
-                         "Calculator;lblVersion=Version 1.2.3;cmdOK.focus=true;picIcon.acc.name="
-                         "Orbel Lens Calculator icon;frmAbout.acc.description=Version 1.2.3. "
-                         "Program to calculate Lens focal distance for Orbel products. by Tovrik"},
+         {"key Dist F1", "frmAbout.windowTitle=About Orbel Lens Calculator;cmdOK.focus=true;"
+                         "picIcon.acc.name=Orbel Lens Calculator icon;frmAbout.acc.description="
+                         "Version 1.2.3. Program to calculate Lens focal distance for Orbel "
+                         "products. by Tovrik"},
          {"double Form1;key cmdOK Tab", "picIcon.focus=true"},
          {"double Form1;key picIcon Tab", "cmdSysInfo.focus=true"},
          {"double Form1;key cmdSysInfo Tab", "cmdOK.focus=true"},
-         {"double Form1;key cmdOK Esc", "frmAbout.visible=false;starts=0"},
+         {"double Form1;key cmdOK Esc", "frmAbout.visible=false"},
          {"double Form1;key picIcon Return", "frmAbout.visible=false;starts=0"},
          {"double Form1;key cmdSysInfo Return", "frmAbout.visible=true;starts=1"},
-         {"double Form1;click cmdOK", "frmAbout.visible=false;starts=0"},
+         {"double Form1;click cmdOK", "frmAbout.visible=false"},
          {"double Form1;click cmdSysInfo;click cmdSysInfo", "frmAbout.visible=true;starts=2"},
          {"double Form1;click cmdOK;double Form1;double Form1",
           "frmAbout.visible=true;cmdOK.focus=true;lblVersion=Version 1.2.3"}});
