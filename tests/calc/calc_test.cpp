@@ -43,8 +43,6 @@ const Row kRows[] = {
      "Cannot calculate Object Distance: Object Width is not a number: write the decimal point "
      "(1.5), not a comma."},
     {F, "|1,5,5|35||o", "", "Cannot calculate Object Width: Object Distance is not a number."},
-    {M, "|x|35|?|o", "",
-     "Cannot calculate Object Width: the sensor width of the selected camera is not a number."},
     {M, "y|x|||o", "", "Cannot calculate Lens f: Object Distance is not a number."},
     {M, "|10|0||o", "", "Cannot calculate Object Width: Lens f is zero."},
     {M, "0|10|||o", "", "Cannot calculate Lens f: Object Width is zero."},
@@ -53,7 +51,6 @@ const Row kRows[] = {
     {F, "|10|0||o", "", "Cannot calculate Object Width: Lens f is zero."},
     {I, "5||35|-0|o", "",
      "Cannot calculate Object Distance: the sensor width of the selected camera is zero."},
-    {M, "1|2|0||o", "", "Cannot calculate the field of view: Lens f is zero."},
     {M, "5|10||1e-300|o", "5|10|0|1e-300|o", "Cannot calculate the field of view: Lens f is zero."},
     {M, "|1e300|1e-300||o", "", "Cannot calculate Object Width: the result is too large."},
     {M, "|1e400|35||o", "",

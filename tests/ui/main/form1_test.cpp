@@ -114,8 +114,7 @@ TEST_F(WindowTest, APageTurnShowsTheOtherPageAtItsFirstChoice) {
 TEST_F(WindowTest, SixCamerasTakeACustomResolution) {
     expectStories(
         {{"double Option15",
-          "asked=Enter new Horizontal Resolution\n\nHor. Res X .011mm|Custom "
-          "Hor. Resolution|640;box=Form1|Custom Hor. Resolution;Sensor=7.04;"
+          "box=Form1|Custom Hor. Resolution;Sensor=7.04;"
           "Option15=Brava 640;Option15.toolTip=7.04mm;Option15.acc.description=7.04mm. Page Up or "
           "Page Down turns the camera page. Enter sets a custom resolution."},
          {"answer 1000;double Option18", "asked=Enter new Horizontal Resolution\n\nHor. Res X "
