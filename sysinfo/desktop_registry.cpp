@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <unistd.h>
+#include <vector>
 
 namespace orbel {
 
@@ -51,9 +52,8 @@ long DesktopRegistry::queryValue(Handle key, const std::string& name, std::uint3
         return kInvalidHandle;
     if (folded(name) != folded(std::string(kToolPath.value)))
         return kFileNotFound;
-    std::vector<unsigned char> text(tool_.begin(), tool_.end());
-    text.push_back(0); // stored as a string with its NUL, as the system stores one
-    return answerQuery(kString, text, type, data, size);
+    // Stored as a string with its NUL, as the system stores one.
+    return answerQuery(kString, {tool_.c_str(), tool_.size() + 1}, type, data, size);
 }
 
 long DesktopRegistry::closeKey(Handle) {

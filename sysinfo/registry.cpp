@@ -12,8 +12,8 @@ std::string Registry::folded(std::string text) {
     return text;
 }
 
-long Registry::answerQuery(std::uint32_t storedType, const std::vector<unsigned char>& bytes,
-                           std::uint32_t& type, unsigned char* data, std::uint32_t& size) {
+long Registry::answerQuery(std::uint32_t storedType, std::string_view bytes, std::uint32_t& type,
+                           unsigned char* data, std::uint32_t& size) {
     const auto length = static_cast<std::uint32_t>(bytes.size());
     type = storedType;
     if (length > size) {

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
+#include <string_view>
 
 namespace orbel {
 
@@ -36,8 +36,8 @@ protected:
     static std::string folded(std::string text);
     // Hands one stored value to a query: its type always; its bytes and size
     // when they fit the caller's buffer, otherwise only the size it needs.
-    static long answerQuery(std::uint32_t storedType, const std::vector<unsigned char>& bytes,
-                            std::uint32_t& type, unsigned char* data, std::uint32_t& size);
+    static long answerQuery(std::uint32_t storedType, std::string_view bytes, std::uint32_t& type,
+                            unsigned char* data, std::uint32_t& size);
 };
 
 } // namespace orbel

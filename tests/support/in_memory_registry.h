@@ -9,12 +9,13 @@
 
 namespace orbel::testing {
 
-// A registry kept in memory under HKEY_LOCAL_MACHINE, which tests fill.
+// A registry kept in memory under HKEY_LOCAL_MACHINE, which tests fill with
+// values by key path and value name.
 class InMemoryRegistry : public Registry {
 public:
     void setValue(const std::string& path, const std::string& name, std::uint32_t type,
-                  std::vector<unsigned char> data) {
-        keys_[folded(path)][folded(name)] = {type, std::move(data)};
+                  std::string bytes) {
+        keys_[folded(path)][folded(name)] = {type, std::move(bytes)};
     }
     long openKey(Handle root, const std::string& path, std::uint32_t, std::uint32_t,
                  Handle& key) override {
@@ -33,17 +34,12 @@ public:
                    ? kFileNotFound
                    : answerQuery(value->second.first, value->second.second, type, data, size);
     }
-    long closeKey(Handle) override {
-        --openKeys;
-        return kSuccess;
-    }
+    long closeKey(Handle) override { return --openKeys, kSuccess; }
 
     int openKeys = 0; // opened and not yet closed
 
 private:
-    std::map<std::string,
-             std::map<std::string, std::pair<std::uint32_t, std::vector<unsigned char>>>>
-        keys_;
+    std::map<std::string, std::map<std::string, std::pair<std::uint32_t, std::string>>> keys_;
     std::vector<std::string> opened_;
 };
 

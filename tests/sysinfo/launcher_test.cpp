@@ -76,8 +76,9 @@ TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
         for (const auto& [at, value] : values)
             if (value.first)
                 memory.setValue(std::string(at.key), std::string(at.value), value.first,
-                                {value.second.begin(), value.second.end()});
+                                value.second);
         EXPECT_EQ(pressSysInfo(memory), row.shows) << row.path.second.substr(0, 80);
+        EXPECT_EQ(memory.openKeys, 0); // every key opened is closed
 #ifdef _WIN32
         const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
         if (!ntdll || !GetProcAddress(ntdll, "wine_get_version"))
