@@ -186,12 +186,11 @@ void frmAbout::placeOnScreen() {
     QRect place(toPixels(kAboutLeftTwips), toPixels(kAboutTopTwips), width(), height());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
-        place.moveLeft(
-            std::clamp(place.left(), available.left(),
-                       std::max(available.left(), available.right() + 1 - place.width())));
-        place.moveTop(
-            std::clamp(place.top(), available.top(),
-                       std::max(available.top(), available.bottom() + 1 - place.height())));
+        const auto within = [](int at, int size, int first, int last) {
+            return std::clamp(at, first, std::max(first, last + 1 - size));
+        };
+        place.moveTo(within(place.left(), place.width(), available.left(), available.right()),
+                     within(place.top(), place.height(), available.top(), available.bottom()));
     }
     setGeometry(place);
 }

@@ -68,19 +68,16 @@ Frame::Frame(const QString& title, QWidget* parent)
 }
 
 // A press and a release inside the frame make a click; a double-click is
-// reported after the click that began it.
-void Frame::mousePressEvent(QMouseEvent* event) {
-    event->accept();
-}
+// reported after the click that began it. The press is taken here, so the
+// release comes here too.
+void Frame::mousePressEvent(QMouseEvent*) {}
 
 void Frame::mouseReleaseEvent(QMouseEvent* event) {
-    event->accept();
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
 }
 
 void Frame::mouseDoubleClickEvent(QMouseEvent* event) {
-    event->accept();
     if (event->button() == Qt::LeftButton)
         emit doubleClicked();
 }

@@ -197,7 +197,6 @@ LensFields Form1::fields() const {
 void Form1::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && childAt(event->position().toPoint()) == nullptr)
         Form_DblClick();
-    event->accept();
 }
 
 // Turning a page and entering a custom resolution take the mouse; for a
@@ -206,33 +205,20 @@ void Form1::mouseDoubleClickEvent(QMouseEvent* event) {
 // and Enter on a camera with a custom resolution opens its entry.
 void Form1::keyPressEvent(QKeyEvent* event) {
     const auto at = std::find(cameras_.begin(), cameras_.end(), focusWidget());
-    if (at == cameras_.end()) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    OptionButton* button = *at;
-    const Preset* preset = &presets()[static_cast<std::size_t>(at - cameras_.begin())];
-    switch (event->key()) {
-    case Qt::Key_PageDown:
-    case Qt::Key_PageUp: {
+    const Preset* preset = at == cameras_.end()
+                               ? nullptr
+                               : &presets()[static_cast<std::size_t>(at - cameras_.begin())];
+    const int key = event->key();
+    if (preset && (key == Qt::Key_PageDown || key == Qt::Key_PageUp)) {
         preset->page == Page::Frame2 ? Frame2_DblClick() : Frame3_DblClick();
         const Page shown = preset->page == Page::Frame2 ? Page::Frame3 : Page::Frame2;
         camera(defaultPreset(shown))->setFocus(Qt::OtherFocusReason);
-        break;
-    }
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (!preset->custom || !button->isChecked()) {
-            QWidget::keyPressEvent(event);
-            return;
-        }
-        emit button->doubleClicked();
-        break;
-    default:
+    } else if (preset && preset->custom && (*at)->isChecked() &&
+               (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        emit(*at)->doubleClicked();
+    } else {
         QWidget::keyPressEvent(event);
-        return;
     }
-    event->accept();
 }
 
 // ---- Building the window from its description -----------------------------
