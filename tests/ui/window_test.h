@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QInputDialog>
 #include <QKeySequence>
@@ -49,24 +50,14 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
 
-    // A control of the main window or of the About window, or either window;
-    // a name that is neither is an error.
-    QWidget* find(const QString& name) const {
-        QWidget* shown = about();
-        QWidget* found = name == "frmAbout" ? shown
-                         : name == "Form1"  ? window.get()
-                                            : window->findChild<QWidget*>(name);
-        found = found || !shown ? found : shown->findChild<QWidget*>(name);
-        EXPECT_TRUE(found || name == "frmAbout") << "no control " << name.toStdString();
-        return found;
-    }
-    // The About window, if one was made: never more than one.
-    static QWidget* about() {
-        QWidget* found = nullptr;
+    // A window or a control of one by its name; a name that is none is an
+    // error, but for the About window before it is made.
+    static QWidget* find(const QString& name) {
         for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->objectName() == "frmAbout" && std::exchange(found, top))
-                ADD_FAILURE() << "a second About window";
-        return found;
+            if (QWidget* found = top->objectName() == name ? top : top->findChild<QWidget*>(name))
+                return found;
+        EXPECT_EQ(name, "frmAbout") << "no control " << name.toStdString();
+        return nullptr;
     }
 
     // Plays a story, steps separated by ";":
@@ -141,9 +132,10 @@ protected:
         auto* line = input->findChild<QLineEdit*>();
         kept["asked"] = input->labelText() + "|" + input->windowTitle() + "|" + line->text();
         const QString step = answers.isEmpty() ? QString() : answers.takeFirst();
-        for (QPushButton* button : input->findChildren<QPushButton*>())
-            if (step == "cancel" && button->text().remove('&') == "Cancel")
-                return QTest::mouseClick(button, Qt::LeftButton);
+        if (step == "cancel")
+            return QTest::mouseClick(
+                input->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel),
+                Qt::LeftButton);
         if (step.startsWith("answer"))
             line->selectAll(), QTest::keyClicks(line, step.section(' ', 1));
         QTest::keyClick(line, step == "escape" ? Qt::Key_Escape : Qt::Key_Return);
@@ -210,7 +202,8 @@ protected:
     // About window if it is open, else the main window. With
     // ORBEL_WRITE_REFERENCES set, the reference is written instead.
     void expectPicture(const QString& name) {
-        QWidget* top = about() && about()->isVisible() ? about() : window.get();
+        QWidget* about = find("frmAbout");
+        QWidget* top = about && about->isVisible() ? about : window.get();
         const QImage shot = (boxShot.isNull() ? top->grab().toImage() : boxShot)
                                 .convertToFormat(QImage::Format_RGB32);
         const QString reference = QStringLiteral(ORBEL_PICTURES "/%1.png").arg(name);

@@ -28,10 +28,10 @@ TEST_F(WindowTest, TheAboutWindowShowsTitleVersionAndCreditAndClosesOrStartsSyst
           "frmAbout.visible=true;cmdOK.focus=true;lblVersion=Version 1.2.3"}});
     // Whole on the 800 x 600 offscreen screen: the written place, 595 from the
     // left, would cut it off.
-    EXPECT_EQ(about()->geometry().topLeft(), QPoint(800 - 290, 395));
+    EXPECT_EQ(find("frmAbout")->geometry().topLeft(), QPoint(800 - 290, 395));
     // No window owns it, so it stays open, and the program runs, after the
     // main window closes.
-    EXPECT_EQ(about()->windowHandle()->transientParent(), nullptr);
+    EXPECT_EQ(find("frmAbout")->windowHandle()->transientParent(), nullptr);
 }
 
 } // namespace
