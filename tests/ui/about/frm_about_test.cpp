@@ -17,7 +17,6 @@ TEST_F(WindowTest, TheAboutWindowShowsTitleVersionAndCreditAndClosesOrStartsSyst
                          "Version 1.2.3. Program to calculate Lens focal distance for Orbel "
                          "products. by Tovrik"},
          {"double Form1;key cmdOK Tab", "picIcon.focus=true"},
-         {"double Form1;key picIcon Tab", "cmdSysInfo.focus=true"},
          {"double Form1;key cmdSysInfo Tab", "cmdOK.focus=true"},
          {"double Form1;key cmdOK Esc", "frmAbout.visible=false"},
          {"double Form1;key picIcon Return", "frmAbout.visible=false;starts=0"},
