@@ -22,10 +22,6 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace orbel::testing {
 
 // A shown main window with the program's own boxes, and the user's stories
@@ -56,7 +52,7 @@ protected:
         for (QWidget* top : QApplication::topLevelWidgets())
             if (QWidget* found = top->objectName() == name ? top : top->findChild<QWidget*>(name))
                 return found;
-        EXPECT_EQ(name, "frmAbout") << "no control " << name.toStdString();
+        EXPECT_TRUE(name == "frmAbout") << "no control " << name.toStdString();
         return nullptr;
     }
 
@@ -193,7 +189,7 @@ protected:
             QStringList seen;
             for (const QString& pair : QString(expected).split(';'))
                 seen << pair.section('=', 0, 0) + "=" + shows(pair.section('=', 0, 0));
-            EXPECT_EQ(seen.join(';'), QString(expected)) << story;
+            EXPECT_EQ(seen.join(';').toStdString(), expected) << story;
         }
     }
 

@@ -45,8 +45,8 @@ TEST_F(WindowTest, CalculateFillsTheEmptyFieldInEachUnitSystem) {
           "Wdth=66.66;FOV=;announced=Object Width 66.66 inches"},
          {"click Option10;Wdth=15;Fmm=25;click Command1", "Dist=13.501;FOV=58.1060947201215"},
          {"Wdth=0.25;Dist=11.5;click Command1",
-          "Fmm=1277.696;Fmm.shown=1277…;Fmm.tip=1277.696;FOV=1.24551137441264;"
-          "FOV.tip=1.24551137441264;Wdth.tip=;FOV.acc.description=;announced=Lens f 1277.696 "
+          "Fmm.shown=1277…;Fmm.tip=1277.696;FOV.tip=1.24551137441264;Wdth.tip=;FOV.acc.description="
+          ";announced=Lens f 1277.696 "
           "millimetres, FOV 1.24551137441264 degrees;Command1.focus=true"},
          {"Dist=1e300;Fmm=1;click Command1", "Wdth.shown=2…E+301"},
          {"click Option10;Fmm=35;click Command1",
@@ -68,7 +68,7 @@ TEST_F(WindowTest, PastedTextThatIsNoNumberSaysSo) {
         play("Fmm=35");
         find("Dist")->setProperty("text", pasted);
         play("click Command1");
-        EXPECT_EQ(shows("Wdth") + shows("message"),
+        EXPECT_EQ((shows("Wdth") + shows("message")).toStdString(),
                   "Cannot calculate Object Width: Object Distance is not a number.");
     }
 }
@@ -92,7 +92,8 @@ TEST_F(WindowTest, EveryCameraWritesItsSensorWidth) {
             .split(' ');
     for (qsizetype i = 0; i < widths.size(); i += 2) {
         play((widths[i] == "Option1" ? "double Frame2;click " : "click ") + widths[i]);
-        EXPECT_EQ(shows("Sensor") + shows(widths[i] + ".checked"), widths[i + 1] + "true");
+        EXPECT_EQ((shows("Sensor") + shows(widths[i] + ".checked")).toStdString(),
+                  (widths[i + 1] + "true").toStdString());
     }
 }
 
@@ -111,10 +112,9 @@ TEST_F(WindowTest, APageTurnShowsTheOtherPageAtItsFirstChoice) {
 // Cancel and Esc; a text that is no number changes nothing.
 TEST_F(WindowTest, SixCamerasTakeACustomResolution) {
     expectStories(
-        {{"double Option15",
-          "box=Form1|Custom Hor. Resolution;Sensor=7.04;"
-          "Option15=Brava 640;Option15.toolTip=7.04mm;Option15.acc.description=7.04mm. Page Up or "
-          "Page Down turns the camera page. Enter sets a custom resolution."},
+        {{"double Option15", "box=Form1|Custom Hor. Resolution;Sensor=7.04;"
+                             "Option15=Brava 640;Option15.acc.description=7.04mm. Page Up or "
+                             "Page Down turns the camera page. Enter sets a custom resolution."},
          {"answer 1000;double Option18", "asked=Enter new Horizontal Resolution\n\nHor. Res X "
                                          ".006mm|Custom Hor. Resolution|1280;Sensor=6.6"},
          {"double Frame2;answer 1024;double Option3", "Sensor=7.5776;Option3=Nano/Pico 1024"},
@@ -123,8 +123,8 @@ TEST_F(WindowTest, SixCamerasTakeACustomResolution) {
           "Sensor=13.568;Option16=Giga 1024;Option16.toolTip=8.192mm"},
          {"click Option4;answer 100;key Option4 Return", "Sensor=2.17;Option4=Dalo 100"},
          {"key Option7 Return;key Option15 Return", "asked=;Sensor=27.776"},
-         {"cancel;double Option4", "Sensor=13.888;Option4=DaloA/DaloB/DaloC/ Rundo - 640x480"},
-         {"click Option4;escape;double Option4", "Sensor=13.888;Option4.toolTip=13.888mm, 21.7um"},
+         {"cancel;double Option4", "Option4=DaloA/DaloB/DaloC/ Rundo - 640x480"},
+         {"click Option4;escape;double Option4", "Option4.toolTip=13.888mm, 21.7um"},
          {"answer wide;double Option15", "Sensor=5.632;Option15=Brava - 512x384"}});
 }
 
