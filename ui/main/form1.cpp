@@ -205,17 +205,17 @@ void Form1::mouseDoubleClickEvent(QMouseEvent* event) {
 // and Enter on a camera with a custom resolution opens its entry.
 void Form1::keyPressEvent(QKeyEvent* event) {
     const auto at = std::find(cameras_.begin(), cameras_.end(), focusWidget());
-    const Preset* preset = at == cameras_.end()
-                               ? nullptr
-                               : &presets()[static_cast<std::size_t>(at - cameras_.begin())];
+    OptionButton* button = at == cameras_.end() ? nullptr : *at;
+    const Preset* preset =
+        button ? &presets()[static_cast<std::size_t>(at - cameras_.begin())] : nullptr;
     const int key = event->key();
     if (preset && (key == Qt::Key_PageDown || key == Qt::Key_PageUp)) {
         preset->page == Page::Frame2 ? Frame2_DblClick() : Frame3_DblClick();
         const Page shown = preset->page == Page::Frame2 ? Page::Frame3 : Page::Frame2;
         camera(defaultPreset(shown))->setFocus(Qt::OtherFocusReason);
-    } else if (preset && preset->custom && (*at)->isChecked() &&
+    } else if (preset && preset->custom && button->isChecked() &&
                (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-        emit(*at)->doubleClicked();
+        emit button->doubleClicked();
     } else {
         QWidget::keyPressEvent(event);
     }
