@@ -40,6 +40,19 @@ constexpr std::array<Preset, 15> kPresets = {{
 }};
 // clang-format on
 
+// Each page has one first choice: the camera a page turn selects.
+constexpr bool oneFirstChoicePerPage() {
+    for (const Page page : {Page::Frame2, Page::Frame3}) {
+        int choices = 0;
+        for (const Preset& preset : kPresets)
+            choices += preset.page == page && preset.firstChoice ? 1 : 0;
+        if (choices != 1)
+            return false;
+    }
+    return true;
+}
+static_assert(oneFirstChoicePerPage());
+
 } // namespace
 
 std::span<const Preset> presets() {

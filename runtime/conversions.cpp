@@ -68,7 +68,8 @@ std::optional<WrittenNumber> readNumber(std::string_view text) {
 
     const std::size_t first = all.find_first_not_of('0');
     if (first != std::string::npos) {
-        number.digits = all.substr(first, all.find_last_not_of('0') + 1 - first);
+        number.digits = all.substr(first);
+        number.digits.erase(number.digits.find_last_not_of('0') + 1);
         number.power = written + whole - 1 - static_cast<long long>(first);
     }
     return number;

@@ -78,7 +78,7 @@ TEST(FormatGeneral, HexadecimalTextGivesItsValueAnythingElseItself) {
                                {"&hA", "10"},
                                {"&h", "&h"},
                                {"&h12G", "&h12G"},
-                               {"&h123456789", "&h123456789"}})
+                               {"&h00000001A", "&h00000001A"}})
         EXPECT_EQ(formatGeneral(text), shown) << text;
 }
 

@@ -35,7 +35,8 @@ protected:
     }
     void TearDown() override { qApp->removeEventFilter(this); }
     void open() {
-        kept = {{"message", ""}, {"asked", ""}, {"box", ""}, {"announced", ""}, {"starts", "0"}};
+        kept = {
+            {"message", ""}, {"asked", ""}, {"box", ""}, {"announced", "nothing"}, {"starts", "0"}};
         answers.clear();
         boxShot = QImage();
         window = std::make_unique<Form1>(
@@ -144,7 +145,8 @@ protected:
     // reads of X; "message" the last message, "asked" the last input box as
     // "prompt|title|text", "box" the last box's owner and title, "starts" how
     // often System Info was pressed, "announced" what a screen reader was last
-    // told unasked. A name or property that does not exist is an error.
+    // told unasked ("nothing" before). A name or property that does not exist
+    // is an error.
     QString shows(const QString& probe) {
         const QString name = probe.section('.', 0, 0), what = probe.section('.', 1);
         if (kept.count(name))

@@ -146,6 +146,7 @@ void frmAbout::build() {
 
 void frmAbout::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    // Every opening starts at OK, wherever the focus was when it closed.
     child<QPushButton>(this, "cmdOK")->setFocus();
     keepOffTaskBar();
 }

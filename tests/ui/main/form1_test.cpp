@@ -27,7 +27,8 @@ TEST_F(WindowTest, LooksAsDrawn) {
 TEST_F(WindowTest, OpensReadyForTheFirstCalculation) {
     expectStories(
         {{"", "Form1.windowTitle=Orbel Lens Calculator;Sensor=27.776;Form1.acc.role=Window;"
-              "Frame1.acc.role=Client;Wdth.acc.name=Object Width, metres;Fmm.acc.name=Lens f, "
+              "announced=nothing;Frame1.acc.role=Client;Frame1.acc.name=Units;Wdth.acc.name=Object "
+              "Width, metres;Fmm.acc.name=Lens f, "
               "millimetres;FOV.acc.name=FOV, "
               "degrees;FOV.acc.state=disabled readOnly;Option7.acc.description=27.77mm. "
               "Page Up or Page Down turns the camera page."}});
@@ -50,7 +51,8 @@ TEST_F(WindowTest, CalculateFillsTheEmptyFieldInEachUnitSystem) {
           "millimetres, FOV 1.24551137441264 degrees;Command1.focus=true"},
          {"Dist=1e300;Fmm=1;click Command1", "Wdth.shown=2…E+301"},
          {"click Option10;Fmm=35;click Command1",
-          "Wdth=;Fmm=35;announced=;box=Form1|Orbel Lens Calculator;message=Please type two of "
+          "Wdth=;Fmm=35;announced=nothing;box=Form1|Orbel Lens Calculator;message=Please type two "
+          "of "
           "Object Width, "
           "Object Distance and Lens f, and leave the third one empty."},
          {"Dist=10;Fmm=35;key Fmm Return", "Wdth="},
