@@ -353,22 +353,12 @@ QWidget* Form1::createControl(const ControlRow& row, QWidget* container) {
 }
 
 // Tab visits the controls in the window's tab order. An option group is one
-// stop, entered at its selected button (or its first, when none is); hidden
-// and disabled controls are skipped.
+// stop, entered at its selected button (every group shown has one: the units
+// start at Meters, a page at its first choice); hidden and disabled controls
+// are skipped.
 bool Form1::isTabStop(QWidget* widget) const {
-    if (!widget->isVisibleTo(this) || !widget->isEnabled())
-        return false;
     auto* button = qobject_cast<OptionButton*>(widget);
-    if (!button || button->isChecked())
-        return true;
-    const auto inGroup = [button](QWidget* other) {
-        return other->parentWidget() == button->parentWidget() &&
-               qobject_cast<OptionButton*>(other);
-    };
-    const bool anyChecked = std::any_of(tabOrder_.begin(), tabOrder_.end(), [&](QWidget* other) {
-        return inGroup(other) && static_cast<OptionButton*>(other)->isChecked();
-    });
-    return !anyChecked && *std::find_if(tabOrder_.begin(), tabOrder_.end(), inGroup) == button;
+    return widget->isVisibleTo(this) && widget->isEnabled() && (!button || button->isChecked());
 }
 
 bool Form1::focusNextPrevChild(bool next) {

@@ -137,6 +137,7 @@ TEST_F(WindowTest, TabVisitsEveryStopInOrder) {
                    {"key Option12 Tab", "Option7.focus=true"},
                    {"key Option7 Tab", "Dist.focus=true"},
                    {"key Dist Backtab", "Option7.focus=true"},
+                   {"key Option7 Backtab", "Option12.focus=true"},
                    {"click Option10;double Frame2;key Option10 Tab", "Option6.focus=true"}});
 }
 
