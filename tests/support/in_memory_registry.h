@@ -5,7 +5,6 @@
 #include <map>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace orbel::testing {
 
@@ -21,14 +20,14 @@ public:
                  Handle& key) override {
         if (root != kLocalMachine || !keys_.count(folded(path)))
             return kFileNotFound;
-        opened_.push_back(folded(path));
-        key = opened_.size();
+        open_ = folded(path);
+        key = 1;
         ++openKeys;
         return kSuccess;
     }
-    long queryValue(Handle key, const std::string& name, std::uint32_t& type, unsigned char* data,
+    long queryValue(Handle, const std::string& name, std::uint32_t& type, unsigned char* data,
                     std::uint32_t& size) override {
-        const auto& values = keys_.at(opened_.at(key - 1));
+        const auto& values = keys_.at(open_);
         const auto value = values.find(folded(name));
         return value == values.end()
                    ? kFileNotFound
@@ -40,7 +39,7 @@ public:
 
 private:
     std::map<std::string, std::map<std::string, std::pair<std::uint32_t, std::string>>> keys_;
-    std::vector<std::string> opened_;
+    std::string open_; // the key the launcher opened last
 };
 
 } // namespace orbel::testing
