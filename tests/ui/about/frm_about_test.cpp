@@ -13,6 +13,7 @@ TEST_F(WindowTest, TheAboutWindowShowsTitleVersionAndCreditAndClosesOrStartsSyst
          {"double Frame2", "frmAbout.visible=none;Frame3.visible=true"},
          {"double Form1 250 15", "frmAbout.visible=true"},
          {"key Dist F1", "frmAbout.windowTitle=About Orbel Lens Calculator;cmdOK.focus=true;"
+                         "frmAbout.acc.role=Dialog;"
                          "picIcon.acc.name=Orbel Lens Calculator icon;frmAbout.acc.description="
                          "Version 1.2.3. Program to calculate Lens focal distance for Orbel "
                          "products. by Tovrik"},

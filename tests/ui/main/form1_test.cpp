@@ -16,7 +16,8 @@ TEST_F(WindowTest, LooksAsDrawn) {
         {"rounded-results", "Wdth=1;Dist=1e20;click Command1"},
         {"failed-calculation", "Fmm=35;click Command1"},
         {"custom-resolution", "double Option15"},
-        {"about", "double Form1"}};
+        {"about", "double Form1"},
+        {"about-icon-focused", "double Form1;key cmdOK Tab"}};
     for (auto [name, story] : rows) {
         open();
         play(story);
@@ -138,6 +139,7 @@ TEST_F(WindowTest, TabVisitsEveryStopInOrder) {
                    {"key Option7 Tab", "Dist.focus=true"},
                    {"key Dist Backtab", "Option7.focus=true"},
                    {"key Option7 Backtab", "Option12.focus=true"},
+                   {"key Form1 Tab", "Dist.focus=true"},
                    {"click Option10;double Frame2;key Option10 Tab", "Option6.focus=true"}});
 }
 
