@@ -48,6 +48,7 @@ TEST(Conversions, NumberToTextShowsFifteenDigitsAndReadsBack) {
           {999999999999999.0, "999999999999999"},
           {999999999999999.9, "1E+15"},
           {1.5e-7, "1.5E-07"},
+          {-2.5e-10, "-2.5E-10"},
           {kMax, "1.79769313486231E+308"},
           {1.797693134862315e308, "1.79769313486231E+308"},
           {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"}}) {
