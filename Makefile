@@ -77,8 +77,8 @@ test-sanitize: deps
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS) -E '^DebianPackage$$'
 
-# clang-tidy and cppcheck over the program's own sources and the fuzz
-# targets, with the flags of the normal build's compile_commands.json.
+# clang-tidy and cppcheck over the program's own sources, with the flags of
+# the normal build's compile_commands.json.
 lint: build
 	@scripts/lint $(BUILD) $(JOBS)
 
