@@ -18,11 +18,12 @@ constexpr double kLargestRoundedUp = 1.797693134862315e308;
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
+
+} // namespace
+
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
-
-} // namespace
 
 std::string_view trimBlanks(std::string_view text) {
     while (!text.empty() && isBlank(text.front()))
@@ -122,38 +123,42 @@ std::string numberToText(double value) {
     if (std::fabs(value) >= kLargestRoundedUp)
         digits = "179769313486231";
 
+    return exponent >= 15 || exponent < -4 ? exponentText(negative, digits, exponent)
+                                           : plainText(negative, digits, exponent);
+}
+
+std::string plainText(bool negative, std::string_view digits, long long power) {
+    if (digits.empty())
+        return "0";
     std::string text = negative ? "-" : "";
-    const int count = static_cast<int>(digits.size());
-    if (exponent >= 15 || exponent < -4) {
-        text += digits.front();
-        if (count > 1) {
-            text += '.';
-            text.append(digits, 1);
-        }
-        text += exponent < 0 ? "E-" : "E+";
-        const int magnitude = exponent < 0 ? -exponent : exponent;
-        if (magnitude < 10)
-            text += '0';
-        std::array<char, 8> exponentDigits{};
-        const auto end = std::to_chars(exponentDigits.data(),
-                                       exponentDigits.data() + exponentDigits.size(), magnitude);
-        text.append(exponentDigits.data(), end.ptr);
-    } else if (exponent >= 0) {
-        const int integerDigits = exponent + 1;
-        if (count <= integerDigits) {
-            text += digits;
-            text.append(static_cast<std::size_t>(integerDigits - count), '0');
-        } else {
-            text.append(digits, 0, static_cast<std::size_t>(integerDigits));
-            text += '.';
-            text.append(digits, static_cast<std::size_t>(integerDigits));
-        }
-    } else {
+    if (power < 0) {
         text += "0.";
-        text.append(static_cast<std::size_t>(-exponent - 1), '0');
-        text += digits;
+        text.append(static_cast<std::size_t>(-power - 1), '0');
+        return text.append(digits);
     }
+    const auto whole = static_cast<std::size_t>(power) + 1;
+    text.append(digits.substr(0, whole));
+    if (digits.size() > whole)
+        text.append(".").append(digits.substr(whole));
+    else
+        text.append(whole - digits.size(), '0');
     return text;
+}
+
+std::string exponentText(bool negative, std::string_view digits, long long power) {
+    if (digits.empty())
+        return "0";
+    std::string text = negative ? "-" : "";
+    text += digits.front();
+    if (digits.size() > 1)
+        text.append(".").append(digits.substr(1));
+    text += power < 0 ? "E-" : "E+";
+    std::array<char, 24> magnitude{};
+    const auto end = std::to_chars(magnitude.data(), magnitude.data() + magnitude.size(),
+                                   power < 0 ? -power : power);
+    if (end.ptr - magnitude.data() < 2)
+        text += '0';
+    return text.append(magnitude.data(), end.ptr);
 }
 
 } // namespace orbel

@@ -29,6 +29,15 @@ struct WrittenNumber {
 };
 std::optional<WrittenNumber> readNumber(std::string_view text);
 
+bool isDigit(char c); // "0" to "9" and nothing else, whatever the locale
+
+// A number given by its significant digits (no leading or trailing zeros,
+// empty for zero) and the power of ten of the first, written as this program
+// writes every number: plainly ("1277.696", "0.00015", "16"), or with an
+// exponent of at least two digits ("1.5E-07", "3E+21"). Zero is "0", unsigned.
+std::string plainText(bool negative, std::string_view digits, long long power);
+std::string exponentText(bool negative, std::string_view digits, long long power);
+
 // Number to text: at most 15 significant digits, no trailing zeros and no bare
 // point ("8.192", "16"); exponent form from 1E+15 up and below 0.0001
 // ("1.5E-07"); negative zero shows "0". Locale-independent.

@@ -83,27 +83,34 @@ TEST(FormatGeneral, HexadecimalTextGivesItsValueAnythingElseItself) {
         EXPECT_EQ(formatGeneral(text), shown) << text;
 }
 
-// Measured a unit a character, the mark one too: the room is the characters shown.
-TEST(FittedText, WholeElseDigitsMarkAndWholeExponentElseRoundedElseFill) {
+// Measured a unit a character, the mark one too: the room is the characters
+// shown. A number is cut only inside its fraction, else rounded as a
+// spreadsheet rounds, never cut inside its integer part.
+TEST(FittedText, WholeElseCutInTheFractionElseRoundedElseFill) {
     const TextWidth characters = [](std::string_view text) {
         return static_cast<int>(
             std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
     };
     for (auto [text, room, shown] : {std::tuple{"1277.696", 8, "1277.696"},
-                                     {"1277.696", 6, "1277…"},
-                                     {"3333120", 5, "3333…"},
-                                     {"-7.936", 5, "-7.9…"},
-                                     {"0.000123456789", 7, "0.0001…"},
-                                     {" 2.5E+123 ", 7, "2…E+123"},
-                                     {"1.5e-3", 5, "1…e-3"},
-                                     {"-2.5e5", 5, "-2…e5"},
-                                     {"5.7E-299", 7, "5…E-299"},
-                                     {"5.72957795130823E-19", 9, "5.72…E-19"},
-                                     {"2.7776E+301", 8, "2…E+301"},
-                                     {"2.7776E+21", 5, "3E+21"},
+                                     {" 2.5E+123 ", 8, "2.5E+123"},
+                                     {"1277.696", 7, "1277.6…"},
+                                     {"0.0012336802881348", 7, "0.0012…"},
+                                     {"-0.000123456789", 8, "-0.0001…"},
+                                     {"2.7776E+21", 9, "2.77…E+21"},
+                                     {"+1277.696", 4, "1278"},
+                                     {"179.917", 3, "180"},
+                                     {"999.96", 4, "1000"},
+                                     {"0.0012336802881348", 5, "0.001"},
+                                     {"0.000123368028818198", 5, "1E-04"},
+                                     {"-0.000123456789", 6, "-1E-04"},
+                                     {"12900000", 7, "1.3E+07"},
+                                     {"123456789012", 9, "1.235E+11"},
+                                     {"-277757222.4", 9, "-2.78E+08"},
+                                     {"2.7776E+301", 8, "2.8E+301"},
                                      {"9.99E+21", 5, "1E+22"},
-                                     {"2.7776E+21", 4, "####"},
-                                     {"3333120", 1, "#"},
+                                     {"1E-9999999999", 6, "######"},
+                                     {"-0.000", 1, "0"},
+                                     {"999.96", 3, "###"},
                                      {"1e5x", 3, "1e…"},
                                      {"Größe", 4, "Grö…"}})
         EXPECT_EQ(fittedText(text, room, characters), shown) << text << " in " << room;
