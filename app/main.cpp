@@ -4,6 +4,7 @@
 #else
 #include "sysinfo/desktop_registry.h"
 #endif
+#include "runtime/version.h"
 #include "sysinfo/sys_info_launcher.h"
 #include "ui/dialog_boxes.h"
 #include "ui/main/form1.h"
@@ -12,7 +13,9 @@
 #include <QCommandLineParser>
 #include <QIcon>
 
+#include <array>
 #include <cstdio>
+#include <optional>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -20,43 +23,133 @@
 
 namespace {
 
-// Qt's own rule for its --help and --version text: a Windows program that has
-// no console and no redirected output shows it in a box.
-void reportRefusal(const QString& error) {
-    const QString name = QCoreApplication::applicationName();
+// The name the program is started by, in its answers on the command line.
+constexpr const char* kCommandName = "orbel-lens-calculator";
+
+// Qt's own options, which QApplication takes out of the command line as it
+// starts (for every platform, the X11 ones included); those followed by a
+// value, then the bare ones.
+constexpr std::array kQtValueOptions{"platform",
+                                     "platformpluginpath",
+                                     "platformtheme",
+                                     "plugin",
+                                     "qwindowgeometry",
+                                     "geometry",
+                                     "qwindowtitle",
+                                     "title",
+                                     "qwindowicon",
+                                     "icon",
+                                     "session",
+                                     "style",
+                                     "stylesheet",
+                                     "display",
+                                     "name",
+                                     "visual",
+                                     "graphicssystem",
+                                     "qmljsdebugger"};
+constexpr std::array kQtFlags{"reverse", "testability", "widgetcount", "sync",
+                              "nograb",  "dograb",      "qdevel",      "qdebug"};
+
+#ifdef _WIN32
+// A box of the program's, titled with its name and marked with its icon in
+// the title bar, as its windows are.
+LRESULT CALLBACK markBox(int code, WPARAM window, LPARAM detail) {
+    if (code == HCBT_ACTIVATE)
+        for (auto [kind, metric] : {std::pair{ICON_SMALL, SM_CXSMICON}, {ICON_BIG, SM_CXICON}}) {
+            const int size = GetSystemMetrics(metric);
+            const HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1),
+                                           IMAGE_ICON, size, size, LR_SHARED);
+            SendMessageW(reinterpret_cast<HWND>(window), WM_SETICON, kind,
+                         reinterpret_cast<LPARAM>(icon));
+        }
+    return CallNextHookEx(nullptr, code, window, detail);
+}
+#endif
+
+// Qt's rule for its --help and --version text: a Windows program that has no
+// console and no redirected output shows it in a box; elsewhere it is printed,
+// an answer on standard output, a refusal on standard error.
+void tell(const QString& text, bool refusal) {
 #ifdef _WIN32
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     GetStartupInfoW(&startup);
     if (GetConsoleWindow() == nullptr && (startup.dwFlags & STARTF_USESTDHANDLES) == 0) {
-        MessageBoxW(nullptr, reinterpret_cast<const wchar_t*>(error.utf16()),
-                    reinterpret_cast<const wchar_t*>(name.utf16()),
-                    MB_OK | MB_ICONERROR | MB_TOPMOST | MB_SETFOREGROUND);
+        const QString title = QString::fromUtf8(orbel::kProductName.data(),
+                                                static_cast<qsizetype>(orbel::kProductName.size()));
+        MSGBOXPARAMSW box{};
+        box.cbSize = sizeof box;
+        box.hInstance = GetModuleHandleW(nullptr);
+        box.lpszText = reinterpret_cast<const wchar_t*>(text.utf16());
+        box.lpszCaption = reinterpret_cast<const wchar_t*>(title.utf16());
+        box.dwStyle = MB_OK | MB_TOPMOST | MB_SETFOREGROUND |
+                      (refusal ? MB_ICONERROR : static_cast<DWORD>(MB_USERICON));
+        box.lpszIcon = MAKEINTRESOURCEW(1);
+        const HHOOK hook = SetWindowsHookExW(WH_CBT, markBox, nullptr, GetCurrentThreadId());
+        MessageBoxIndirectW(&box);
+        if (hook)
+            UnhookWindowsHookEx(hook);
         return;
     }
 #endif
-    std::fprintf(stderr, "%s: %s\n", qUtf8Printable(name), qUtf8Printable(error));
+    std::fputs(qUtf8Printable(text), refusal ? stderr : stdout);
 }
 
 // The program takes no command line. --help and --version answer as a desktop
 // program's do and end it; any other option is refused. Anything that is not
 // an option is ignored, so a file dropped on the program's icon still just
-// starts it. Qt has already taken out its own options (-style, -platform, ...).
-bool acceptCommandLine() {
+// starts it. All of it is answered before any window system is asked for, so
+// it works over SSH and in scripts with no display; Qt's own options are
+// known here only to be let through to Qt. The exit status, or nothing to
+// start the program.
+std::optional<int> answerCommandLine(int argc, char* argv[]) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Chooses the lens for a camera: type two of object width, object distance "
                        "and focal length, and it fills in the third. It takes no arguments."));
     // A word like -xyz is one option, as Qt's own -style and -platform are.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addHelpOption();
-    parser.addVersionOption();
-    if (!parser.parse(QCoreApplication::arguments())) {
-        reportRefusal(parser.errorText());
-        return false;
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    for (const char* name : kQtValueOptions) {
+        QCommandLineOption option(QString::fromLatin1(name), {}, QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
     }
-    parser.process(QCoreApplication::arguments()); // --help, --help-all, --version
-    return true;
+    for (const char* name : kQtFlags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (!parser.parse(arguments)) {
+        tell(QString::fromLatin1(kCommandName) + QStringLiteral(": ") + parser.errorText() +
+                 QLatin1Char('\n'),
+             true);
+        return 2;
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        // Qt would name the program by the file it was started from, as here.
+        QString text = parser.helpText();
+        text.replace(0, text.indexOf(QLatin1Char('\n')),
+                     QStringLiteral("Usage: %1 [options]").arg(arguments.constFirst()));
+        if (parser.isSet(QStringLiteral("help-all"))) {
+            text += QStringLiteral("\nQt's own options, as every Qt program takes them:\n");
+            for (const char* name : kQtValueOptions)
+                text += QStringLiteral("  -%1 <value>\n").arg(QLatin1String(name));
+            for (const char* name : kQtFlags)
+                text += QStringLiteral("  -%1\n").arg(QLatin1String(name));
+        }
+        tell(text, false);
+    } else if (parser.isSet(version))
+        tell(QString::fromLatin1(kCommandName) + QLatin1Char(' ') + QStringLiteral(ORBEL_VERSION) +
+                 QLatin1Char('\n'),
+             false);
+    else
+        return std::nullopt;
+    return 0;
 }
 
 #ifdef _WIN32
@@ -81,13 +174,16 @@ void placeAsWindowsWould(QWidget& window) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Named before the application exists, for the help text's usage line;
+    // the name Qt would take from the program's file.
+    QCoreApplication::setApplicationName(QString::fromLatin1(kCommandName));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ORBEL_VERSION));
+    if (const std::optional<int> status = answerCommandLine(argc, argv))
+        return *status;
     QApplication application(argc, argv);
-    QApplication::setApplicationVersion(QStringLiteral(ORBEL_VERSION));
     QApplication::setOrganizationName(QStringLiteral(ORBEL_ORGANISATION));
     // Docks and task bars pair the window with its desktop entry by this name.
     QApplication::setDesktopFileName(QStringLiteral(ORBEL_APP_ID));
-    if (!acceptCommandLine())
-        return 2;
     // Both windows and the About window's picture take the program's icon.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/orbel-lens-calculator.png")));
 
