@@ -51,10 +51,13 @@ public:
         *end = characterCount();
         return {};
     }
-    // Where each character stands is the field's own business: it may show
-    // a shorter form of its text.
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
+    // The field may show a shorter form of its text, so every character
+    // stands where the shown text does; a screen reader's review of the
+    // screen reads only text it finds a place for.
+    QRect characterRect(int) const override { return rect(); }
+    int offsetAtPoint(const QPoint& point) const override {
+        return rect().contains(point) ? 0 : -1;
+    }
 
 private:
     QString value() const { return static_cast<QLineEdit*>(widget())->text(); }

@@ -141,8 +141,8 @@ protected:
     // What the window shows: "X" a control's text, "X.focus" whether it has
     // its window's focus, "X.shown" and "X.tip" what a field shows and its
     // tooltip, "X.p" its Qt property p ("Option7.checked"); "X.acc.name",
-    // ".description", ".role" and ".state" (named bits) what a screen reader
-    // reads of X; "message" the last message, "asked" the last input box as
+    // ".description", ".role", ".state" (named bits) and ".text" what a screen
+    // reader reads of X; "message" the last message, "asked" the last input box as
     // "prompt|title|text", "box" the last box's owner and title, "starts" how
     // often System Info was pressed, "announced" what a screen reader was last
     // told unasked ("nothing" before). A name or property that does not exist
@@ -175,6 +175,13 @@ protected:
                                     {s.readOnly, "readOnly"}})
                 on << (set ? bit : "");
             return on.join(' ').simplified();
+        }
+        if (what == "acc.text") { // what a review of the screen finds in its place
+            QString seen;
+            for (int i = 0; i < face->textInterface()->characterCount(); ++i)
+                if (face->rect().contains(face->textInterface()->characterRect(i).center()))
+                    seen += face->textInterface()->text(i, i + 1);
+            return seen;
         }
         if (what.startsWith("acc."))
             return face->text(what == "acc.name" ? QAccessible::Name : QAccessible::Description);

@@ -85,9 +85,10 @@ void Frame::mouseDoubleClickEvent(QMouseEvent* event) {
 TextBox::TextBox(const QString& text, QWidget* parent)
     : QLineEdit(text, parent) {
     // The style's grey on a disabled field is too faint to read (about 1.6 : 1
-    // on its background); this grey still says "disabled" at over 4.5 : 1.
+    // on its background); this grey still says "disabled", and its thinnest
+    // strokes, drawn smoothed, stay over 4.5 : 1 (the colour itself is 7 : 1).
     QPalette greyed = palette();
-    greyed.setColor(QPalette::Disabled, QPalette::Text, QColor(0x60, 0x60, 0x60));
+    greyed.setColor(QPalette::Disabled, QPalette::Text, QColor(0x50, 0x50, 0x50));
     setPalette(greyed);
 }
 

@@ -40,7 +40,7 @@ void Form1::Command1_Click() {
             field(row.field)->setText(toQString(record.*row.text));
     if (outcome.failure)
         boxes_.messageBox(failureText(*outcome.failure, record));
-    else
+    else if (!outcome.written.empty()) // a notification with no words is heard as noise
         announcement_->announce(spokenResult(outcome.written));
 }
 

@@ -35,9 +35,10 @@ TEST_F(WindowTest, OpensReadyForTheFirstCalculation) {
               "Page Up or Page Down turns the camera page."}});
 }
 
-// A field without the focus shows what fits of its text (its first digits and
-// mark, the number rounded, or a fill), with the whole text as its tooltip; a
-// screen reader is told all of it, and the focus stays. A failure leaves every
+// A field without the focus shows what fits of its text (cut inside the
+// fraction, the number rounded, or a fill), with the whole text as its
+// tooltip; a screen reader is told all of it, and the focus stays; nothing
+// written, nothing said. A failure leaves every
 // field as it was and says why in one box over the main window.
 TEST_F(WindowTest, CalculateFillsTheEmptyFieldInEachUnitSystem) {
     expectStories(
@@ -47,10 +48,12 @@ TEST_F(WindowTest, CalculateFillsTheEmptyFieldInEachUnitSystem) {
           "Wdth=66.66;FOV=;announced=Object Width 66.66 inches"},
          {"click Option10;Wdth=15;Fmm=25;click Command1", "Dist=13.501;FOV=58.1060947201215"},
          {"Wdth=0.25;Dist=11.5;click Command1",
-          "Fmm.shown=1277…;Fmm.tip=1277.696;FOV.tip=1.24551137441264;Wdth.tip=;FOV.acc.description="
+          "Fmm.shown=1277.7;Fmm.tip=1277.696;FOV.acc.text=1.24551137441264;Wdth.tip=;FOV.acc."
+          "description="
           ";announced=Lens f 1277.696 "
           "millimetres, FOV 1.24551137441264 degrees;Command1.focus=true"},
-         {"Dist=1e300;Fmm=1;click Command1", "Wdth.shown=2…E+301"},
+         {"Dist=1e300;Fmm=1;click Command1", "Wdth.shown=2.78E+301"},
+         {"click Command1", "announced=nothing"},
          {"click Option10;Fmm=35;click Command1",
           "Wdth=;Fmm=35;announced=nothing;box=Form1|Orbel Lens Calculator;message=Please type two "
           "of "
