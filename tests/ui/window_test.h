@@ -176,13 +176,10 @@ protected:
                 on << (set ? bit : "");
             return on.join(' ').simplified();
         }
-        if (what == "acc.text") { // what a review of the screen finds in its place
-            QString seen;
-            for (int i = 0; i < face->textInterface()->characterCount(); ++i)
-                if (face->rect().contains(face->textInterface()->characterRect(i).center()))
-                    seen += face->textInterface()->text(i, i + 1);
-            return seen;
-        }
+        if (auto* text = face->textInterface(); what == "acc.text") // found in its place on screen
+            return face->rect().contains(text->characterRect(0).center())
+                       ? text->text(0, text->characterCount())
+                       : "";
         if (what.startsWith("acc."))
             return face->text(what == "acc.name" ? QAccessible::Name : QAccessible::Description);
         const QVariant value = control->property(what.isEmpty() ? "text" : qPrintable(what));
