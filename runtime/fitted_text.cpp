@@ -45,7 +45,8 @@ Digits rounded(const WrittenNumber& number, long long keep) {
 // point, the fraction's digits up to at least its first significant digit,
 // the mark and the whole exponent, as long as fits ("1277.6…", "0.0012…",
 // "2.77…E+21"). Empty when no such cut fits or the number has no fraction
-// to cut.
+// to cut; a fraction cut before zeros alone would mark digits that are not
+// there, and so is none.
 std::string cutInFraction(const WrittenNumber& number, const Fits& fits) {
     const std::string_view mantissa = number.mantissa;
     const std::size_t point = mantissa.find('.');
@@ -53,7 +54,8 @@ std::string cutInFraction(const WrittenNumber& number, const Fits& fits) {
     std::string fitted;
     if (point == std::string_view::npos || significant == std::string_view::npos)
         return fitted;
-    for (std::size_t end = std::max(point + 2, significant + 1); end < mantissa.size(); ++end) {
+    const std::size_t last = mantissa.find_last_not_of('0') + 1;
+    for (std::size_t end = std::max(point + 2, significant + 1); end < last; ++end) {
         std::string shown =
             std::string(mantissa.substr(0, end)).append(kMark).append(number.exponent);
         if (!fits(shown))

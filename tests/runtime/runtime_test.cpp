@@ -112,6 +112,7 @@ TEST(FittedText, WholeElseCutInTheFractionElseRoundedElseFill) {
                                      {"9.99E+21", 5, "1E+22"},
                                      {"1E-9999999999", 6, "######"},
                                      {"-0.000", 1, "0"},
+                                     {"1.50000", 4, "1.5"},
                                      {"999.96", 3, "###"},
                                      {"Größe", 4, "Grö…"}})
         EXPECT_EQ(fittedText(text, room, characters), shown) << text << " in " << room;
