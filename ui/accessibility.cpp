@@ -5,6 +5,10 @@
 #include <QGroupBox>
 #include <QLineEdit>
 
+#ifdef Q_OS_WIN
+#include "windows_notification.h"
+#endif
+
 namespace orbel {
 namespace {
 
@@ -133,6 +137,9 @@ void Announcement::announce(const QString& line) {
     hide();
     setAccessibleName(line);
     show();
+#ifdef Q_OS_WIN
+    raiseNotification(window(), line);
+#endif
 }
 
 void setCameraTip(QAbstractButton* camera, const QString& tip, bool takesResolution) {

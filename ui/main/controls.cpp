@@ -6,11 +6,15 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 #include <QStylePainter>
+#include <QTextDocument>
 #include <QToolTip>
+
+#include <algorithm>
 
 namespace orbel {
 
@@ -57,6 +61,35 @@ QStyle* captionInEdgeStyle() {
         return windows;
     }();
     return style;
+}
+
+// A tooltip the screen holds: the text in lines of at most half the screen's
+// width, as many as two thirds of its height take. A longer text, a number
+// too, ends in "…" and says how long it is; the field holds it whole. One line
+// of ten thousand characters is wider than any window Windows can draw.
+QString tipText(const QString& text, const QFontMetrics& metrics, const QRect& screen) {
+    const int lines = std::max(2, screen.height() * 2 / 3 / metrics.lineSpacing());
+    QString tip;
+    int line = 1, used = 0;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype units = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString glyph = text.mid(i, units);
+        const int advance = metrics.horizontalAdvance(glyph);
+        if (used > 0 && used + advance > screen.width() / 2) {
+            if (++line == lines) {
+                tip += QStringLiteral("…\n(%1 characters in all: click into the field to see them)")
+                           .arg(text.toUcs4().size());
+                break;
+            }
+            tip += QLatin1Char('\n');
+            used = 0;
+        }
+        tip += glyph;
+        used += advance;
+        i += units;
+    }
+    // Typed text is shown as typed, never read as markup.
+    return Qt::mightBeRichText(tip) ? Qt::convertFromPlainText(tip, Qt::WhiteSpacePre) : tip;
 }
 
 } // namespace
@@ -129,7 +162,11 @@ bool TextBox::event(QEvent* event) {
     if (event->type() != QEvent::ToolTip)
         return QLineEdit::event(event);
     if (const QString whole = text(); shownText() != whole) {
-        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), whole, this);
+        const QPoint at = static_cast<QHelpEvent*>(event)->globalPos();
+        const QScreen* shown =
+            QGuiApplication::screenAt(at) ? QGuiApplication::screenAt(at) : screen();
+        QToolTip::showText(
+            at, tipText(whole, QFontMetrics(QToolTip::font()), shown->availableGeometry()), this);
     } else {
         QToolTip::hideText();
         event->ignore();

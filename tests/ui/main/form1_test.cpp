@@ -1,5 +1,9 @@
 #include "window_test.h"
 
+#ifdef _WIN32
+#include "ui/windows_notification.h"
+#endif
+
 namespace orbel::testing {
 namespace {
 
@@ -62,6 +66,40 @@ TEST_F(WindowTest, CalculateFillsTheEmptyFieldInEachUnitSystem) {
          {"Dist=10;Fmm=35;key Command1 Return", "Wdth=7.936"}});
 }
 
+#ifdef _WIN32
+// For a Windows screen reader a Calculate that wrote something raises what
+// Orca hears, through a stand-in for the call looked up, from the main
+// window; a failure (its box speaks) or nothing written raises nothing.
+TEST_F(WindowTest, CalculateRaisesItsResultForWindowsScreenReaders) {
+    static QStringList raised;
+    static NotificationCalls found;
+    static HWND main;
+    found = notificationCalls();
+    notificationCalls() = {
+        [](HWND shown, IRawElementProviderSimple** provider) {
+            return found.hostProvider(shown == main ? GetDesktopWindow() : 0, provider);
+        },
+        [](IRawElementProviderSimple*, int kind, int processing, BSTR text, BSTR) {
+            raised << QString::fromWCharArray(text) + QString(" %1 %2").arg(kind).arg(processing);
+            return S_OK;
+        }};
+    for (auto [story, expected] :
+         {std::pair{"Dist=10;Fmm=35;click Command1;Fmm=50;double Wdth;click Command1",
+                    "Object Width 7.936 metres, FOV 43.2863559301607 degrees 2 3|Object Width "
+                    "5.555 metres, "
+                    "FOV 31.0463307316003 degrees 2 3"},
+          {"click Option10;Fmm=35;click Command1", ""},
+          {"click Option11;Wdth=1;Dist=2;Fmm=3;click Command1", ""}}) {
+        open();
+        main = reinterpret_cast<HWND>(window->winId());
+        raised.clear();
+        play(story);
+        EXPECT_EQ(raised.join('|').toStdString(), expected) << story;
+    }
+    notificationCalls() = found;
+}
+#endif
+
 // What a user may paste: a NUL inside a number and a digit of another script
 // are no numbers.
 TEST_F(WindowTest, PastedTextThatIsNoNumberSaysSo) {
@@ -75,6 +113,27 @@ TEST_F(WindowTest, PastedTextThatIsNoNumberSaysSo) {
         play("click Command1");
         EXPECT_EQ((shows("Wdth") + shows("message")).toStdString(),
                   "Cannot calculate Object Width: Object Distance is not a number.");
+    }
+}
+
+// Rested on, a field holding a long text shows a tooltip the screen holds, in
+// lines: a number whole, any other text as far as fits and how long it is.
+TEST_F(WindowTest, ALongTextsTooltipStaysOnTheScreen) {
+    for (auto [name, typed, note] :
+         {std::tuple{"Wdth", QString(10000, 'x'),
+                     "…(10000 characters in all: click into the field to see them)"},
+          {"Dist", "1" + QString(999, '0'), ""}}) {
+        open();
+        QWidget* field = find(name);
+        field->setProperty("text", typed);
+        QTest::mouseMove(window->windowHandle(), field->mapTo(window.get(), QPoint(5, 5)));
+        ASSERT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }));
+        const QString tip = QToolTip::text().remove('\n');
+        EXPECT_EQ(tip.toStdString(), (typed.left(tip.indexOf(u'…')) + note).toStdString()) << name;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            EXPECT_TRUE(!top->inherits("QTipLabel") ||
+                        field->screen()->availableGeometry().contains(top->geometry()));
+        QToolTip::hideText();
     }
 }
 
