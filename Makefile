@@ -60,7 +60,7 @@ test-windows: windows
 FUZZ_SECONDS ?= 60
 # Beside BUILD, so that two people testing in their own folders never share one.
 FUZZ_BUILD ?= $(BUILD)-fuzz
-FUZZERS = lens_solver
+FUZZERS = lens_solver cli_table
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DORBEL_WITH_GUI=OFF -DORBEL_WITH_TESTS=OFF -DORBEL_WITH_FUZZ=ON >/dev/null

@@ -123,13 +123,15 @@ int fillTable(CsvReader& reader, CsvWriter& writer, const LensRequest& defaults,
     const std::size_t width = reader.fields().size();
     for (std::size_t i = 0; status == CsvReader::Status::Record && i < width; ++i) {
         const std::string_view name = trimBlanks(reader.fields()[i]);
-        const auto column = std::find(kColumns.begin(), kColumns.end(), name);
-        if (column == kColumns.end() || where[column - kColumns.begin()] != SIZE_MAX) {
+        const auto column = static_cast<std::size_t>(
+            std::find(kColumns.begin(), kColumns.end(), name) - kColumns.begin());
+        if (column == kColumns.size() || where[column] != SIZE_MAX) {
             error = "line " + std::to_string(reader.line()) + ": " +
-                    (column == kColumns.end() ? "unknown" : "repeated") + " column " + quoted(name);
+                    (column == kColumns.size() ? "unknown" : "repeated") + " column " +
+                    quoted(name);
             return 2;
         }
-        where[column - kColumns.begin()] = i;
+        where[column] = i;
     }
     for (const std::string_view name : kColumns)
         writer.field(name);
