@@ -15,7 +15,9 @@ namespace orbel {
 namespace {
 
 std::string quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    std::string result(1, '"');
+    result.append(text).push_back('"');
+    return result;
 }
 
 } // namespace
@@ -27,10 +29,24 @@ const Preset* findCamera(std::string_view named) {
     const auto [end, error] = std::from_chars(named.data(), named.data() + named.size(), number);
     if (!named.empty() && error == std::errc() && end == named.data() + named.size())
         return number >= 1 && number <= cameras.size() ? &cameras[number - 1] : nullptr;
-    for (const Preset& preset : cameras)
-        if (trimBlanks(shownCaption(preset)) == named)
-            return &preset;
-    return nullptr;
+    static const std::vector<std::string> captions = [&] {
+        std::vector<std::string> shown;
+        for (const Preset& preset : cameras)
+            shown.emplace_back(trimBlanks(shownCaption(preset)));
+        return shown;
+    }();
+    const auto found = std::find(captions.begin(), captions.end(), named);
+    return found == captions.end() ? nullptr
+                                   : &cameras[static_cast<std::size_t>(found - captions.begin())];
+}
+
+// The catalogue's widths as text, written once: a table switches cameras
+// from row to row.
+const std::string& LensCalculator::catalogueSensor(const Preset& camera) {
+    if (catalogueSensors_.empty())
+        for (const Preset& preset : presets())
+            catalogueSensors_.push_back(sensorText(preset));
+    return catalogueSensors_[static_cast<std::size_t>(&camera - presets().data())];
 }
 
 bool LensCalculator::refuse(std::string why) {
@@ -67,7 +83,7 @@ const LensResult& LensCalculator::run(const LensRequest& request) {
         sensorProblem_.clear();
         pixels_ = camera_->horizontalPixels;
         if (resolutionText_.empty()) {
-            sensor_ = sensorText(*camera_);
+            sensor_ = catalogueSensor(*camera_);
         } else if (!camera_->custom) {
             sensorProblem_ =
                 "camera " + quoted(shownCaption(*camera_)) + " takes no custom resolution";

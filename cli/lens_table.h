@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orbel {
 
@@ -48,8 +49,10 @@ public:
 
 private:
     bool refuse(std::string why);
+    const std::string& catalogueSensor(const Preset& camera);
 
     LensResult result_;
+    std::vector<std::string> catalogueSensors_;
     std::string cameraText_;
     const Preset* camera_ = nullptr;
     const Preset* sensorCamera_ = nullptr;
