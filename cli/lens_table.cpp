@@ -64,14 +64,14 @@ const LensResult& LensCalculator::run(const LensRequest& request) {
         camera_ = findCamera(cameraText_);
     }
     if (!camera_) {
-        refuse("unknown camera " + quoted(request.camera) + " (--list-cameras names them)");
+        refuse("unknown camera " + quoted(request.camera));
         return result_;
     }
     const auto unit = std::find_if(kUnitSystems.begin(), kUnitSystems.end(), [&](const auto& u) {
         return u.name == request.units || u.spoken == request.units;
     });
     if (unit == kUnitSystems.end()) {
-        refuse("unknown units " + quoted(request.units) + ": meters, feet or inches");
+        refuse("unknown units " + quoted(request.units));
         return result_;
     }
 
