@@ -49,10 +49,9 @@ const std::string& LensCalculator::catalogueSensor(const Preset& camera) {
     return catalogueSensors_[static_cast<std::size_t>(&camera - presets().data())];
 }
 
-bool LensCalculator::refuse(std::string why) {
+void LensCalculator::refuse(std::string why) {
     result_.kind = LensResult::Kind::Refused;
     result_.message = std::move(why);
-    return false;
 }
 
 const LensResult& LensCalculator::run(const LensRequest& request) {

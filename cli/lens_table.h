@@ -48,7 +48,7 @@ public:
     const LensResult& run(const LensRequest& request);
 
 private:
-    bool refuse(std::string why);
+    void refuse(std::string why);
     const std::string& catalogueSensor(const Preset& camera);
 
     LensResult result_;
