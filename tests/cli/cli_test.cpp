@@ -9,7 +9,9 @@ namespace {
 // A table read, filled and written: per row its pixels_per_unit and message,
 // then the exit status (or, for 2, why).
 TEST(OrbelLens, FillsEveryRowAndSaysWhichLineIsWrong) {
+    const std::string tooLong = "camera\n" + std::string(CsvReader::kLongestField + 1, '5');
     const std::pair<std::string_view, const char*> cases[] = {
+        {tooLong, "|line 2: a field longer than 65536 bytes|1"},
         {"camera,width,distance\n5,0.25,11.5\n12,2,10\n", "5120||||0"},
         {"camera,resolution,units,width,distance\r\n"
          "4,1024,feet,16,20\r\n",
