@@ -60,7 +60,7 @@ test-windows: windows
 FUZZ_SECONDS ?= 60
 # Beside BUILD, so that two people testing in their own folders never share one.
 FUZZ_BUILD ?= $(BUILD)-fuzz
-FUZZERS = lens_solver
+FUZZERS = lens_solver cli_table
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DORBEL_WITH_GUI=OFF -DORBEL_WITH_TESTS=OFF -DORBEL_WITH_FUZZ=ON >/dev/null
@@ -87,10 +87,12 @@ bench-build: deps
 		-DORBEL_WITH_TESTS=OFF $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD)-bench -j $(JOBS)
 
-# Calculate in the core and through the real window, and the conversions.
+# Calculate in the core and through the real window, and the conversions;
+# orbel-lens on a million and ten million rows.
 bench: bench-build
 	@$(BUILD)-bench/bench/orbel_bench
 	@$(BUILD)-bench/bench/orbel_window_bench
+	@$(BUILD)-bench/bench/orbel_cli_bench
 
 # Start-up and peak memory of the program against the toolkit's floor.
 BENCH_RUNS ?= 20

@@ -19,6 +19,7 @@ struct Preset {
     std::string_view caption; // "&&" shows as one ampersand
     std::string_view tooltip;
     double sensorWidth;        // millimetres
+    int horizontalPixels;      // as the caption gives it; 0 where the camera does not say
     const CustomEntry* custom; // the custom-resolution entry, if it has one
     bool firstChoice; // selected when its page is turned to, and at start on the shown page
 };
@@ -34,5 +35,8 @@ const Preset& defaultPreset(Page page);
 
 // The text a selection writes into Sensor ("27.776", "4.8").
 std::string sensorText(const Preset& preset);
+
+// The caption as the window shows it: "&&" is one ampersand.
+std::string shownCaption(const Preset& preset);
 
 } // namespace orbel

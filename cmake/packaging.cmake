@@ -8,7 +8,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Lens calculator for fitting cameras with 
 set(CPACK_PACKAGE_DESCRIPTION
     "Pick the camera, pick Meters, Feet or inches, type two of object width, object\n\
 distance and focal length, and the calculator fills in the third with the\n\
-lens's horizontal field of view.")
+lens's horizontal field of view. Its console twin, orbel-lens, does the same\n\
+on the command line, for one camera or a whole table of them.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
@@ -34,14 +35,17 @@ if(NOT WIN32)
     string(REPLACE "-" "\\-" tools "\\fB${tools}\\fR")
     string(REGEX REPLACE ", ([^,]*)$" " and \\1" ORBEL_DESKTOP_SYSINFO_TOOLS_MAN "${tools}")
     configure_file(app/debian/copyright.in copyright @ONLY)
-    foreach(text app/desktop/orbel-lens-calculator.1 app/debian/changelog)
+    foreach(text app/desktop/orbel-lens-calculator.1 cli/orbel-lens.1 app/debian/changelog)
         get_filename_component(name ${text} NAME)
         configure_file(${text}.in ${name} @ONLY)
         add_custom_command(OUTPUT ${name}.gz COMMAND gzip -9nkf ${name} DEPENDS ${name})
         list(APPEND compressed ${CMAKE_BINARY_DIR}/${name}.gz)
     endforeach()
     add_custom_target(compressed-texts ALL DEPENDS ${compressed})
-    install(FILES ${CMAKE_BINARY_DIR}/orbel-lens-calculator.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    install(FILES ${CMAKE_BINARY_DIR}/orbel-lens-calculator.1.gz ${CMAKE_BINARY_DIR}/orbel-lens.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    # The console twin beside the program: the same core, no window.
+    install(TARGETS orbel-lens RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     install(FILES ${CMAKE_BINARY_DIR}/copyright ${CMAKE_BINARY_DIR}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
 endif()

@@ -44,12 +44,13 @@ set(zip ${CMAKE_BINARY_DIR}/${program}-${PROJECT_VERSION}-win64.zip)
 set(stage ${CMAKE_CURRENT_BINARY_DIR}/zip)
 configure_file(${CMAKE_CURRENT_SOURCE_DIR}/windows/README.txt.in ${stage}/README.txt @ONLY
     NEWLINE_STYLE CRLF)
+# The console twin, orbel-lens.exe, ships beside the program.
 add_custom_command(OUTPUT ${zip}
-    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${program}> ${stage}/
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${program}> $<TARGET_FILE:orbel-lens> ${stage}/
     COMMAND ${CMAKE_COMMAND} -E rm -f ${zip}
     COMMAND ${CMAKE_COMMAND} -E chdir ${stage}
-            ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip -- ${program}.exe README.txt
-    DEPENDS ${program} ${stage}/README.txt
+            ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip -- ${program}.exe orbel-lens.exe README.txt
+    DEPENDS ${program} orbel-lens ${stage}/README.txt
     COMMENT "Packing ${program}-${PROJECT_VERSION}-win64.zip")
 add_custom_target(windows-zip ALL DEPENDS ${zip})
 
@@ -58,8 +59,9 @@ find_program(ORBEL_MAKENSIS makensis REQUIRED)
 set(setup ${CMAKE_BINARY_DIR}/${program}-${PROJECT_VERSION}-setup.exe)
 configure_file(${CMAKE_CURRENT_SOURCE_DIR}/windows/setup.nsi.in setup.nsi @ONLY)
 add_custom_command(OUTPUT ${setup}
-    COMMAND ${ORBEL_MAKENSIS} -V2 -WX -DPROGRAM=$<TARGET_FILE:${program}> -DOUT_FILE=${setup}
+    COMMAND ${ORBEL_MAKENSIS} -V2 -WX -DPROGRAM=$<TARGET_FILE:${program}>
+            -DCONSOLE_PROGRAM=$<TARGET_FILE:orbel-lens> -DOUT_FILE=${setup}
             ${CMAKE_CURRENT_BINARY_DIR}/setup.nsi
-    DEPENDS ${program} ${icon} ${CMAKE_CURRENT_BINARY_DIR}/setup.nsi
+    DEPENDS ${program} orbel-lens ${icon} ${CMAKE_CURRENT_BINARY_DIR}/setup.nsi
     COMMENT "Making ${program}-${PROJECT_VERSION}-setup.exe")
 add_custom_target(windows-setup ALL DEPENDS ${setup})

@@ -1,0 +1,159 @@
+#include "csv.h"
+
+#include <algorithm>
+
+namespace orbel {
+namespace {
+
+constexpr std::size_t kChunk = 1 << 16;
+constexpr std::size_t kMostFields = 256;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+} // namespace
+
+CsvReader::CsvReader(Source source)
+    : source_(std::move(source))
+    , buffer_(kChunk) {}
+
+bool CsvReader::refill() {
+    if (exhausted_)
+        return false;
+    std::size_t filled = 0;
+    // The mark is looked for in the first three bytes, however the source
+    // hands them out.
+    do {
+        const std::size_t read = source_(buffer_.data() + filled, buffer_.size() - filled);
+        if (read == 0)
+            exhausted_ = true;
+        filled += read;
+    } while (!started_ && !exhausted_ && filled < kByteOrderMark.size());
+    at_ = buffer_.data();
+    end_ = at_ + filled;
+    if (!started_ && std::string_view(at_, filled).starts_with(kByteOrderMark))
+        at_ += kByteOrderMark.size();
+    started_ = true;
+    return at_ < end_ || (!exhausted_ && refill());
+}
+
+std::string& CsvReader::newField() {
+    if (count_ == kMostFields) {
+        problem_ = "more than " + std::to_string(kMostFields) + " fields";
+        fields_.back().clear();
+        return fields_.back();
+    }
+    if (count_ == fields_.size())
+        fields_.emplace_back();
+    std::string& field = fields_[count_++];
+    field.clear();
+    return field;
+}
+
+void CsvReader::append(const char* from, const char* to) {
+    std::string& field = fields_[count_ - 1];
+    const std::size_t room = kLongestField - std::min(field.size(), kLongestField);
+    if (static_cast<std::size_t>(to - from) > room && problem_.empty())
+        problem_ = "a field longer than " + std::to_string(kLongestField) + " bytes";
+    field.append(from, std::min(static_cast<std::size_t>(to - from), room));
+}
+
+bool CsvReader::endOfLine(char c) {
+    if (c != '\n' && c != '\r')
+        return false;
+    ++at_;
+    ++line_;
+    if (c == '\r' && !atEnd() && *at_ == '\n')
+        ++at_;
+    return true;
+}
+
+void CsvReader::skipLine() {
+    while (!atEnd() && !endOfLine(*at_))
+        ++at_;
+}
+
+CsvReader::Status CsvReader::next() {
+    problem_.clear();
+    count_ = 0;
+    while (!atEnd() && endOfLine(*at_)) {
+    }
+    if (atEnd())
+        return Status::End;
+    recordLine_ = line_;
+    for (;;) {
+        newField();
+        bool more = false; // the field ended at a comma
+        if (!atEnd() && *at_ == '"') {
+            ++at_;
+            for (;;) {
+                if (atEnd()) {
+                    problem_ = "a quote is not closed";
+                    return Status::Malformed;
+                }
+                const char* start = at_;
+                while (at_ < end_ && *at_ != '"')
+                    line_ += *at_++ == '\n' ? 1 : 0;
+                append(start, at_);
+                if (at_ == end_)
+                    continue;
+                ++at_;
+                if (atEnd() || *at_ != '"')
+                    break;
+                append(at_, at_ + 1); // a doubled quote is one
+                ++at_;
+            }
+            more = !atEnd() && *at_ == ',';
+            if (!more && !atEnd() && !endOfLine(*at_)) {
+                problem_ = "text after a closing quote";
+                skipLine();
+                return Status::Malformed;
+            }
+        } else {
+            for (;;) {
+                const char* start = at_;
+                while (at_ < end_ && *at_ != ',' && *at_ != '\n' && *at_ != '\r')
+                    ++at_;
+                append(start, at_);
+                if (at_ < end_ || atEnd())
+                    break;
+            }
+            more = at_ < end_ && *at_ == ',';
+            if (at_ < end_ && !more)
+                endOfLine(*at_);
+        }
+        if (!more)
+            return problem_.empty() ? Status::Record : Status::Malformed;
+        ++at_;
+    }
+}
+
+void CsvWriter::field(std::string_view text) {
+    if (!firstField_)
+        buffer_ += ',';
+    firstField_ = false;
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        buffer_ += text;
+        return;
+    }
+    buffer_ += '"';
+    for (const char c : text) {
+        if (c == '"')
+            buffer_ += '"';
+        buffer_ += c;
+    }
+    buffer_ += '"';
+}
+
+void CsvWriter::endRecord() {
+    buffer_ += "\r\n";
+    firstField_ = true;
+    if (buffer_.size() >= kChunk)
+        flush();
+}
+
+void CsvWriter::flush() {
+    if (!buffer_.empty())
+        sink_(buffer_);
+    buffer_.clear();
+}
+
+} // namespace orbel

@@ -1,0 +1,59 @@
+#include "cli/lens_table.h"
+#include "records.h"
+#include "window_test.h"
+
+#include <QProcess>
+
+namespace orbel::testing {
+namespace {
+
+// orbel-lens fills a table exactly as the window fills its fields for the
+// same camera, custom resolution, units and texts, its failures included.
+TEST_F(WindowTest, CommandLineFillsATableAsTheWindowDoes) {
+    const char* table = "camera,resolution,units,width,distance,focal\n"
+                        "5,,meters,0.25,11.5,\n"
+                        "1,,meters,,10,35\n"
+                        "8,,meters,2,,12\n"
+                        "15,,feet,,10,8\n"
+                        "4,1024,feet,15,25,\n"
+                        "12,,inches,2,,12\n"
+                        "13,1024,inches,,120,50\n"
+                        "Quarrow Tera,1280,meters,,1e300,1\n"
+                        "5,,meters,0,10,\n"
+                        "7,,feet,,,35\n"
+                        "5,,meters,\"1,5\",10,\n";
+    QProcess program;
+    program.start(ORBEL_LENS, {"--csv", "-"});
+    program.write(table);
+    program.closeWriteChannel();
+    ASSERT_TRUE(program.waitForFinished());
+    EXPECT_EQ(program.exitCode(), 1); // the last three fail
+    const auto rows = records(table);
+    const auto filled = records(program.readAllStandardOutput().toStdString());
+    ASSERT_EQ(filled.size(), rows.size());
+    const std::map<std::string, QString> unitControl = {
+        {"feet", "Option10"}, {"inches", "Option11"}, {"meters", "Option12"}};
+    // The columns the window shows as fields, and its message.
+    const std::pair<std::size_t, const char*> fields[] = {
+        {3, "Wdth"}, {4, "Dist"}, {5, "Fmm"}, {6, "FOV"}, {8, "message"}};
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        const auto& row = rows[r];
+        const Preset& camera = *findCamera(row[0]);
+        const QString control = QString::fromUtf8(camera.control);
+        QString story = camera.page == Page::Frame3 ? "double Frame2;" : "";
+        story += "click " + control;
+        if (!row[1].empty())
+            story += ";answer " + QString::fromStdString(row[1]) + ";double " + control;
+        story += ";click " + unitControl.at(row[2]);
+        for (auto [at, field] : std::span(fields).first(3))
+            if (!row[at].empty())
+                story += QString(";%1=%2").arg(field, row[at].c_str());
+        open();
+        play(story + ";click Command1");
+        for (auto [at, field] : fields)
+            EXPECT_EQ(filled[r][at], shows(field).toStdString()) << story.toStdString();
+    }
+}
+
+} // namespace
+} // namespace orbel::testing
