@@ -1,6 +1,6 @@
 #include "program_starter.h"
 
-#include "run_time_error.h"
+#include "runtime/run_time_error.h"
 
 #ifdef _WIN32
 #include <windows.h>
