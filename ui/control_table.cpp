@@ -2,7 +2,7 @@
 #include "control_table.h"
 
 #include "accessibility.h"
-#include "main/controls.h"
+#include "controls.h"
 #include "window_look.h"
 
 #include <QApplication>

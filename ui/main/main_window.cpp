@@ -3,7 +3,7 @@
 #include "calc/custom_resolution.h"
 #include "calc/failure_text.h"
 #include "calc/lens_solver.h"
-#include "controls.h"
+#include "ui/controls.h"
 #include "ui/about/about_window.h"
 #include "ui/accessibility.h"
 #include "ui/boxes.h"

@@ -1,4 +1,4 @@
-// The controls of the main window that are more than Qt's own: an option
+// The controls that are more than Qt's own: an option
 // button with a wrapping caption, a frame that reports a double-click, and a
 // text field that shows what fits of its text.
 #include "controls.h"
