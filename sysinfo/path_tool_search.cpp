@@ -1,3 +1,4 @@
+// The Linux desktop's tool search along the search path.
 #include "path_tool_search.h"
 
 #include "file_exists.h"

@@ -1,3 +1,4 @@
+// The system's program starter: posix_spawn on Linux, CreateProcess on Windows.
 #include "program_starter.h"
 
 #include "runtime/run_time_error.h"

@@ -1,3 +1,4 @@
+// The Windows tool search: the registry's two keys, read for reading only.
 #include "registry_tool_search.h"
 
 #include "file_exists.h"
@@ -59,8 +60,8 @@ std::optional<std::string> RegistryToolSearch::readValue(const ToolLocation& loc
     std::uint32_t type = 0;
     if (registry_.openKey(Registry::kLocalMachine, std::string(location.key), 0,
                           Registry::kReadRights, key.handle) != Registry::kSuccess ||
-        registry_.queryValue(key.handle, std::string(location.value), type, buffer.data(),
-                             size) != Registry::kSuccess ||
+        registry_.queryValue(key.handle, std::string(location.value), type, buffer.data(), size) !=
+            Registry::kSuccess ||
         size > kBufferSize || (size == kBufferSize && buffer[size - 1] != 0)) {
         // A value that fills the whole buffer with no NUL at its end may have
         // been cut short: Windows hands such a string back unterminated, Wine

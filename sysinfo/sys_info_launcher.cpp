@@ -1,3 +1,4 @@
+// System Info's launcher: the tool the search finds, started.
 #include "sys_info_launcher.h"
 
 #include "program_starter.h"

@@ -33,7 +33,7 @@ enum class StartState {
 struct ControlRow {
     std::string_view name;
     ControlKind kind;
-    std::string_view container; // the window's name or the frame that holds it
+    std::string_view container;   // the window's name or the frame that holds it
     int left, top, width, height; // twips
     int tab;
     std::string_view caption;

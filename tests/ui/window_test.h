@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/dialog_boxes.h"
 #include "ui/controls.h"
+#include "ui/dialog_boxes.h"
 #include "ui/main/main_window.h"
 
 #include <QAccessible>

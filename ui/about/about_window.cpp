@@ -1,3 +1,5 @@
+// The About window: built from its table, loaded at each showing, kept off
+// the task bar, placed whole on the screen, and its line and focus mark drawn.
 #include "about_window.h"
 
 #include "about_layout.h"

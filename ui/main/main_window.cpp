@@ -1,12 +1,14 @@
+// The main window: what the user does, what follows from it, and how the
+// window is built from its tables and wired by action.
 #include "main_window.h"
 
 #include "calc/custom_resolution.h"
 #include "calc/failure_text.h"
 #include "calc/lens_solver.h"
-#include "ui/controls.h"
 #include "ui/about/about_window.h"
 #include "ui/accessibility.h"
 #include "ui/boxes.h"
+#include "ui/controls.h"
 #include "ui/window_look.h"
 
 #include <QKeyEvent>
