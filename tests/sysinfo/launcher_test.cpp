@@ -30,33 +30,29 @@ const fs::path root = fs::temp_directory_path() / std::to_string(std::random_dev
 
 // HKEY_LOCAL_MACHINE as a standard user has it: a key opens for reading, and
 // an open that asks for any other right is refused (access denied).
-class StandardUserRegistry : public Registry {
-public:
-    using Values = std::map<std::string, std::pair<std::uint32_t, std::string>>;
-    std::map<std::string, Values> keys;
+struct StandardUserRegistry : Registry {
+    std::map<std::string, std::pair<std::uint32_t, std::string>> values; // by key and name
+    std::string open;
     int openKeys = 0; // opened and not yet closed
 
     long openKey(Handle at, const std::string& path, std::uint32_t, std::uint32_t access,
                  Handle& key) override {
-        const auto found = keys.find(path);
-        if ((access & ~kReadRights) != 0)
+        const bool found = values.lower_bound(path + '|') != values.lower_bound(path + '}');
+        if ((access & ~kReadRights) != 0 || at != kLocalMachine || !found)
             return 5;
-        if (at != kLocalMachine || found == keys.end())
-            return 2;
-        key = reinterpret_cast<Handle>(&found->second);
+        open = path, key = 1;
         return ++openKeys, kSuccess;
     }
-    long queryValue(Handle key, const std::string& name, std::uint32_t& type, unsigned char* data,
+    long queryValue(Handle, const std::string& name, std::uint32_t& type, unsigned char* data,
                     std::uint32_t& size) override {
-        const Values& values = *reinterpret_cast<const Values*>(key);
-        const auto value = values.find(name);
+        const auto value = values.find(open + '|' + name);
         if (value == values.end())
             return 2;
-        const auto length = static_cast<std::uint32_t>(value->second.second.size());
+        const std::string& bytes = value->second.second;
         type = value->second.first;
-        if (length > size)
-            return size = length, 234; // more data
-        std::memcpy(data, value->second.second.data(), size = length);
+        if (bytes.size() > size)
+            return size = static_cast<std::uint32_t>(bytes.size()), 234; // more data
+        std::memcpy(data, bytes.data(), size = static_cast<std::uint32_t>(bytes.size()));
         return kSuccess;
     }
     long closeKey(Handle) override { return --openKeys, kSuccess; }
@@ -78,51 +74,48 @@ std::string pressSysInfo(ToolSearch&& search) {
 // user's, and under Wine the real one of the scratch prefix.
 TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
     const std::string tool = (root / "tool").string(), folder = (root / "f").string(),
-                      inFolder = (root / "f" / "MSINFO32.EXE").string();
+                      inFolder = (root / "f" / "MSINFO32.EXE").string(), x1024(1024, 'x');
     fs::create_directories(folder);
     std::ofstream(tool) << "x";
     std::ofstream(inFolder) << "x";
-    using Value = std::pair<std::uint32_t, std::string>;
-    const Value none, x1024(1, std::string(1024, 'x'));
     const struct {
-        Value path, folder;
-        std::string shows;
-    } rows[] = {{none, none, kUnavailable},
-                {{1, tool + z}, {1, folder + z}, tool},
-                {{1, tool}, none, tool}, // no closing NUL
-                {none, {1, folder + z}, inFolder},
-                {none, {1, root.string()}, kUnavailable},
-                {{1, tool + "x"}, {1, folder}, kUnavailable},
-                {{1, z}, {1, folder}, kUnavailable},
-                {{2, tool}, {1, folder}, kUnavailable}, // an expandable string
-                {{1, ""}, {1, folder}, kUnavailable},
-                {{Registry::kNumber, {"\1\0\0\0", 4}}, none, kUnavailable},
-                {{1, x1024.second + z}, {1, folder}, inFolder},
-                {x1024, {1, folder}, inFolder}};
+        std::uint32_t pathType;
+        std::string path;
+        std::uint32_t folderType;
+        std::string folder, shows;
+    } rows[] = {{0, "", 0, "", kUnavailable},
+                {1, tool + z, 1, folder + z, tool},
+                {1, tool, 0, "", tool}, // no closing NUL
+                {0, "", 1, folder + z, inFolder},
+                {0, "", 1, root.string(), kUnavailable},
+                {1, tool + "x", 1, folder, kUnavailable},
+                {2, tool, 1, folder, kUnavailable}, // an expandable string
+                {1, "", 1, folder, kUnavailable},
+                {1, x1024 + z, 1, folder, inFolder},
+                {1, x1024, 1, folder, inFolder}};
     for (const auto& row : rows) {
+        const std::tuple<ToolLocation, std::uint32_t, std::string> values[] = {
+            {kToolPath, row.pathType, row.path}, {kToolFolder, row.folderType, row.folder}};
         StandardUserRegistry standardUser;
-        const std::pair<ToolLocation, Value> values[] = {{kToolPath, row.path},
-                                                         {kToolFolder, row.folder}};
-        for (const auto& [at, value] : values)
-            if (value.first)
-                standardUser.keys[std::string(at.key)][std::string(at.value)] = value;
-        EXPECT_EQ(pressSysInfo(RegistryToolSearch(standardUser)), row.shows)
-            << row.path.second.substr(0, 80);
+        for (const auto& [at, type, bytes] : values)
+            if (type)
+                standardUser.values[std::string(at.key) + '|' + std::string(at.value)] = {type,
+                                                                                          bytes};
+        EXPECT_EQ(pressSysInfo(RegistryToolSearch(standardUser)), row.shows) << row.path;
         EXPECT_EQ(standardUser.openKeys, 0); // every key opened is closed
 #ifdef _WIN32
         const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
         if (!ntdll || !GetProcAddress(ntdll, "wine_get_version"))
             continue; // never a real system's keys
-        for (const auto& [at, value] : values) {
+        for (const auto& [at, type, bytes] : values) {
             RegDeleteTreeA(HKEY_LOCAL_MACHINE, std::string(at.key).c_str());
-            if (value.first)
+            if (type)
                 RegSetKeyValueA(HKEY_LOCAL_MACHINE, std::string(at.key).c_str(),
-                                std::string(at.value).c_str(), value.first, value.second.data(),
-                                static_cast<DWORD>(value.second.size()));
+                                std::string(at.value).c_str(), type, bytes.data(),
+                                static_cast<DWORD>(bytes.size()));
         }
         WindowsRegistry system;
-        EXPECT_EQ(pressSysInfo(RegistryToolSearch(system)), row.shows)
-            << row.path.second.substr(0, 80);
+        EXPECT_EQ(pressSysInfo(RegistryToolSearch(system)), row.shows) << row.path;
 #endif
     }
     fs::remove_all(root);
