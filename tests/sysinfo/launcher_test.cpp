@@ -78,6 +78,7 @@ TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
     fs::create_directories(folder);
     std::ofstream(tool) << "x";
     std::ofstream(inFolder) << "x";
+    std::ofstream("26") << "x";
     const struct {
         std::uint32_t pathType;
         std::string path;
@@ -91,6 +92,8 @@ TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
                 {1, tool + "x", 1, folder, kUnavailable},
                 {2, tool, 1, folder, kUnavailable}, // an expandable string
                 {1, "", 1, folder, kUnavailable},
+                {4, {"\x1a\0\0\0", 4}, 0, "", "26"},               // a number; a file "26" here
+                {1, x1024.substr(1) + z, 1, folder, kUnavailable}, // fills the buffer
                 {1, x1024 + z, 1, folder, inFolder},
                 {1, x1024, 1, folder, inFolder}};
     for (const auto& row : rows) {
@@ -119,6 +122,7 @@ TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
 #endif
     }
     fs::remove_all(root);
+    fs::remove("26");
 }
 
 #ifndef _WIN32
