@@ -93,7 +93,7 @@ BuiltControls buildControls(QWidget& window, std::string_view name,
         }
         if (row.fontPixels != 0)
             widget->setFont(formFont(row.fontPixels));
-        if (row.black) {
+        if (row.ink == Ink::Black) {
             QPalette black = widget->palette();
             black.setColor(QPalette::WindowText, Qt::black);
             widget->setPalette(black);

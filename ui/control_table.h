@@ -11,7 +11,7 @@ namespace orbel {
 
 // A window described as a table: one row per control, with its kind,
 // container, place and size in twips, tab position, caption, start state,
-// font and colour. Both windows are built from such a table by one loop.
+// font and ink. Both windows are built from such a table by one loop.
 enum class ControlKind {
     Label,
     UnitLabel, // a label that shows the lengths' unit, which follows the unit options
@@ -30,6 +30,9 @@ enum class StartState {
     HasFocus, // the control the window opens with the focus in
 };
 
+// The colour of a control's text.
+enum class Ink { System, Black };
+
 struct ControlRow {
     std::string_view name;
     ControlKind kind;
@@ -40,7 +43,7 @@ struct ControlRow {
     StartState state;
     int fontPixels;            // 0: the window's font
     std::string_view labelFor; // the field whose caption a label shows
-    bool black;                // black text rather than the system's
+    Ink ink;
 };
 
 // The controls of a window as its table made them.

@@ -23,15 +23,15 @@ inline constexpr std::string_view kSysInfoUnavailable =
 
 // clang-format off
 inline constexpr std::array<ControlRow, 7> kAboutControls = {{
-    // name            kind                        container   left  top  width height tab text        state               font label for black
-    {"cmdOK",          ControlKind::CommandButton, "frmAbout", 2640, 2040, 1260, 345, 0, "OK",              StartState::Shown, 0, "", false},
-    {"cmdSysInfo",     ControlKind::CommandButton, "frmAbout", 2640, 2520, 1245, 345, 2, "&System Info...", StartState::Shown, 0, "", false},
-    {"picIcon",        ControlKind::Picture,       "frmAbout",  120,  120,  480, 480, 1, "",                StartState::Shown, 0, "", false},
+    // name            kind                        container   left  top  width height tab text        state               font label for ink
+    {"cmdOK",          ControlKind::CommandButton, "frmAbout", 2640, 2040, 1260, 345, 0, "OK",              StartState::Shown, 0, "", Ink::System},
+    {"cmdSysInfo",     ControlKind::CommandButton, "frmAbout", 2640, 2520, 1245, 345, 2, "&System Info...", StartState::Shown, 0, "", Ink::System},
+    {"picIcon",        ControlKind::Picture,       "frmAbout",  120,  120,  480, 480, 1, "",                StartState::Shown, 0, "", Ink::System},
     {"lblDescription", ControlKind::Label,         "frmAbout", 1050, 1125, 2325, 570, 3,
-     "Program to calculate Lens focal distance for Orbel products",                                 StartState::Shown, 0, "", true},
-    {"lblTitle",       ControlKind::Label,         "frmAbout", 1050,  240, 1845, 480, 5, "",                StartState::Shown, 0, "", true},
-    {"lblVersion",     ControlKind::Label,         "frmAbout", 1050,  780, 1605, 225, 6, "",                StartState::Shown, 0, "", false},
-    {"lblDisclaimer",  ControlKind::Label,         "frmAbout",  120, 2520, 2415, 345, 4, "by Tovrik",       StartState::Shown, 0, "", true},
+     "Program to calculate Lens focal distance for Orbel products",                                 StartState::Shown, 0, "", Ink::Black},
+    {"lblTitle",       ControlKind::Label,         "frmAbout", 1050,  240, 1845, 480, 5, "",                StartState::Shown, 0, "", Ink::Black},
+    {"lblVersion",     ControlKind::Label,         "frmAbout", 1050,  780, 1605, 225, 6, "",                StartState::Shown, 0, "", Ink::System},
+    {"lblDisclaimer",  ControlKind::Label,         "frmAbout",  120, 2520, 2415, 345, 4, "by Tovrik",       StartState::Shown, 0, "", Ink::Black},
 }};
 // clang-format on
 

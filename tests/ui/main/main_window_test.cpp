@@ -71,6 +71,19 @@ TEST_F(WindowTest, UnitsRelabelAndEmptyTheLengthsADoubleClickEmptiesAField) {
 }
 
 // A camera is its whole box: a click at its far end selects it.
+TEST_F(WindowTest, EveryCameraWritesItsSensorWidth) {
+    const QStringList widths =
+        QString("Option9 28.16 Option13 21.12 Option14 14.08 Option15 5.632 Option4 13.888 "
+                "Option8 6.336 Option18 8.46 Option1 15.36 Option2 7.68 Option5 4.8 Option3 "
+                "4.736 Option16 13.568 Option17 17.92")
+            .split(' ');
+    for (qsizetype i = 0; i < widths.size(); i += 2) {
+        play((widths[i] == "Option1" ? "double Frame2;click " : "click ") + widths[i]);
+        EXPECT_EQ(shows("Sensor").toStdString(), widths[i + 1].toStdString())
+            << widths[i].toStdString();
+    }
+}
+
 TEST_F(WindowTest, APageTurnShowsTheOtherPageAtItsFirstChoice) {
     expectStories({
         {"click Option8;double Frame2",
