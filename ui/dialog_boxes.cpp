@@ -30,7 +30,6 @@ std::string DialogBoxes::inputBox(QWidget* owner, std::string_view prompt, std::
     dialog.setWindowTitle(titleOrProgram(title));
     dialog.setLabelText(asLines(prompt));
     dialog.setTextValue(QString::fromUtf8(defaultText));
-    dialog.setInputMode(QInputDialog::TextInput);
     // Qt sizes the box to its prompt, and a window manager cuts a title wider
     // than the window ("Custom… olution"). As input boxes on Windows are, it
     // is as wide as its title in the title bar's font, with room for the bar's
