@@ -1,13 +1,16 @@
-#include "runtime/program_starter.h"
+// The program's start: its command line, its icon and metadata, System Info
+// wired for this system, and the main window shown.
+#include "sysinfo/program_starter.h"
 #ifdef _WIN32
+#include "sysinfo/registry_tool_search.h"
 #include "sysinfo/windows_registry.h"
 #else
-#include "sysinfo/desktop_registry.h"
+#include "sysinfo/path_tool_search.h"
 #endif
-#include "runtime/version.h"
+#include "version/version.h"
 #include "sysinfo/sys_info_launcher.h"
 #include "ui/dialog_boxes.h"
-#include "ui/main/form1.h"
+#include "ui/main/main_window.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -189,26 +192,23 @@ int main(int argc, char* argv[]) {
 
 #ifdef _WIN32
     orbel::WindowsRegistry registry;
+    orbel::RegistryToolSearch search(registry);
 #else
-    // No system registry here: the desktop's layer answers the launcher with
-    // the system-information tool it finds along PATH when System Info is
-    // pressed.
-    orbel::DesktopRegistry registry;
+    orbel::PathToolSearch search;
 #endif
     orbel::SystemProgramStarter starter;
+    orbel::SysInfoLauncher launcher(search, starter);
     orbel::DialogBoxes boxes;
-    orbel::SysInfoLauncher launcher(registry, starter, boxes);
 
-    orbel::Form1 form1(boxes, [&launcher] { launcher.StartSysInfo(); });
-    boxes.setParent(&form1);
+    orbel::MainWindow window(boxes, [&launcher] { return launcher.start(); });
     // Qt would append a display name to every window title; the boxes name
     // the program themselves.
-    boxes.setProgramTitle(form1.windowTitle());
+    boxes.setProgramTitle(window.windowTitle());
     // On X11 Qt gives a window it was given no place for no position hint,
     // and the window manager places it.
 #ifdef _WIN32
-    placeAsWindowsWould(form1);
+    placeAsWindowsWould(window);
 #endif
-    form1.show();
+    window.show();
     return QApplication::exec();
 }

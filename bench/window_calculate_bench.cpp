@@ -1,8 +1,8 @@
 // Calculate through the real window, as the user drives it: two texts typed,
 // the button clicked, the texts read back, the field of view included.
 #include "calc/lens_solver.h"
-#include "runtime/boxes.h"
-#include "ui/main/form1.h"
+#include "ui/boxes.h"
+#include "ui/main/main_window.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -15,15 +15,15 @@ using orbel::LensFields;
 
 class SilentBoxes : public orbel::Boxes {
 public:
-    std::string inputBox(std::string_view, std::string_view, std::string_view) override {
+    std::string inputBox(QWidget*, std::string_view, std::string_view, std::string_view) override {
         return {};
     }
-    void messageBox(std::string_view, std::string_view) override {}
+    void messageBox(QWidget*, std::string_view, std::string_view) override {}
 };
 
 void BM_CalculateThroughTheWindow(benchmark::State& state) {
     SilentBoxes boxes;
-    orbel::Form1 window(boxes, [] {});
+    orbel::MainWindow window(boxes, [] { return true; });
     window.show();
     auto* wdth = window.findChild<QLineEdit*>(QStringLiteral("Wdth"));
     auto* dist = window.findChild<QLineEdit*>(QStringLiteral("Dist"));

@@ -1,3 +1,5 @@
+// A camera's custom resolution: its prompt, and the sensor width, caption and
+// tooltip an entered resolution gives.
 #include "custom_resolution.h"
 
 #include "runtime/arithmetic.h"

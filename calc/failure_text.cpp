@@ -1,3 +1,4 @@
+// The plain words for why Calculate stopped, naming the field and its caption.
 #include "failure_text.h"
 
 #include "runtime/conversions.h"
@@ -45,8 +46,9 @@ std::string failureText(const LensFailure& failure, const LensFields& fields) {
     switch (failure.error) {
     case ErrorCode::TypeMismatch:
         if (fields.text(cause).empty() && cause != Field::Sensor)
-            return "Please type two of Object Width, Object Distance and Lens f, "
-                   "and leave the third one empty.";
+            return "Please type two of " + std::string(fieldRow(Field::Wdth).caption) + ", " +
+                   std::string(fieldRow(Field::Dist).caption) + " and " +
+                   std::string(fieldRow(Field::Fmm).caption) + ", and leave the third one empty.";
         if (trimBlanks(fields.text(cause)).empty())
             return cannotCalculate(failure.target) + subject(cause) +
                    " holds only spaces. Empty it or type a number.";

@@ -1,9 +1,12 @@
+// Calculate: the steps of each unit system over the record's texts, the
+// rounding of each result, and which field a failure blames.
 #include "lens_solver.h"
 
 #include "runtime/arithmetic.h"
 #include "runtime/conversions.h"
 #include "runtime/rounding.h"
 
+#include <numbers>
 #include <span>
 
 namespace orbel {
@@ -133,14 +136,13 @@ public:
     // rounded, and is itself not rounded.
     void writeFieldOfView() {
         attempt(Field::FOV, [&] {
-            const double pi = product(arctangent(1.0), 4.0);
             const Operands o(fields_);
             const double s = o.S();
             const double f = o.F();
             const double q = o.over(s, sum(f, f), Field::Fmm);
             const double a = arctangent(q);
             const double t = sum(a, a);
-            return product(t, quotient(180, pi));
+            return product(t, quotient(180, std::numbers::pi));
         });
     }
 

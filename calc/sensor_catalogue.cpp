@@ -1,3 +1,5 @@
+// The camera catalogue: each preset's page, caption, tooltip, sensor width
+// and custom-resolution entry, and the lookups over it.
 #include "sensor_catalogue.h"
 
 #include "custom_resolution.h"

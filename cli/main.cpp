@@ -4,7 +4,7 @@
 #include "csv.h"
 #include "lens_table.h"
 #include "runtime/conversions.h"
-#include "runtime/version.h"
+#include "version/version.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,3 +1,4 @@
+// Checked double arithmetic: a result that is no finite number is an error.
 #include "arithmetic.h"
 
 #include "conversions.h"

@@ -1,3 +1,4 @@
+// A value as text with no pattern: hexadecimal "&h" text as its decimal value.
 #include "general_format.h"
 
 #include <array>

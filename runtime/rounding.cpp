@@ -1,3 +1,4 @@
+// Rounding to a number of decimal places, ties to even.
 #include "rounding.h"
 
 #include "run_time_error.h"

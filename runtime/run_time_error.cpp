@@ -1,3 +1,4 @@
+// The run-time error every service raises, and the words of each code.
 #include "run_time_error.h"
 
 #include <string>

@@ -1,40 +1,25 @@
 #pragma once
 
-#include "registry.h"
-
-#include <string>
-#include <string_view>
-
 namespace orbel {
 
-class Boxes;
 class ProgramStarter;
+class ToolSearch;
 
-inline constexpr std::string_view kSysInfoUnavailable =
-    "System Information Is Unavailable At This Time";
-
-// Finds the system-information tool through the registry and starts it, or
-// says that it is unavailable. It keeps nothing between clicks.
+// What System Info does: asks this system which system-information tool it
+// has and starts it. It keeps nothing between presses.
 class SysInfoLauncher {
 public:
-    SysInfoLauncher(Registry& registry, ProgramStarter& starter, Boxes& boxes)
-        : registry_(registry)
-        , starter_(starter)
-        , boxes_(boxes) {}
+    SysInfoLauncher(ToolSearch& search, ProgramStarter& starter)
+        : search_(search)
+        , starter_(starter) {}
 
-    // Never fails towards its caller: every failure ends in the one message.
-    void StartSysInfo();
-
-    // Reads one value as text. True when the key opened and the value was
-    // read, whatever its type; false otherwise, with KeyVal empty. A value of
-    // zero bytes is a run-time error that passes to the caller.
-    bool GetKeyValue(Registry::Handle KeyRoot, const std::string& KeyName,
-                     const std::string& SubKeyRef, std::string& KeyVal);
+    // True when the tool was started; false when there is none or it would
+    // not start, which the caller reports as unavailable.
+    bool start();
 
 private:
-    Registry& registry_;
+    ToolSearch& search_;
     ProgramStarter& starter_;
-    Boxes& boxes_;
 };
 
 } // namespace orbel

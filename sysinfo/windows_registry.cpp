@@ -1,3 +1,4 @@
+// The system's registry through advapi32, on Windows.
 #include "windows_registry.h"
 
 // Compiled only where the system has a registry of its own.

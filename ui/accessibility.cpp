@@ -1,3 +1,5 @@
+// What a screen reader learns beyond Qt's own: the read-only FOV field, the
+// frames and the main window's roles, the announcement, and the cameras' keys.
 #include "accessibility.h"
 
 #include <QAbstractButton>

@@ -1,7 +1,7 @@
+// The input and message boxes as Qt dialogs.
 #include "dialog_boxes.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QFontDatabase>
 #include <QInputDialog>
 #include <QLabel>
@@ -11,50 +11,12 @@
 namespace orbel {
 namespace {
 
-// A carriage return starts a new line.
+// A prompt's carriage returns start new lines.
 QString asLines(std::string_view prompt) {
     return QString::fromUtf8(prompt).replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
 } // namespace
-
-// Remembers the window of the user's last press of a mouse button or a key.
-// The active window would do under a window manager, but without one (or
-// when a click does not activate a window) it stays where it was.
-class DialogBoxes::ActionWatch : public QObject {
-public:
-    ActionWatch() { qApp->installEventFilter(this); }
-
-    QWidget* window() const { return window_; }
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::KeyPress:
-            if (auto* widget = qobject_cast<QWidget*>(watched))
-                window_ = widget->window();
-            break;
-        default:
-            break;
-        }
-        return false;
-    }
-
-private:
-    QPointer<QWidget> window_;
-};
-
-DialogBoxes::DialogBoxes(QWidget* parent)
-    : parent_(parent)
-    , watch_(std::make_unique<ActionWatch>()) {}
-
-DialogBoxes::~DialogBoxes() = default;
-
-QWidget* DialogBoxes::owner() const {
-    QWidget* acted = watch_->window();
-    return acted && acted->isVisible() ? acted : parent_.data();
-}
 
 QString DialogBoxes::titleOrProgram(std::string_view title) const {
     if (!title.empty())
@@ -62,13 +24,12 @@ QString DialogBoxes::titleOrProgram(std::string_view title) const {
     return programTitle_.isEmpty() ? QApplication::applicationName() : programTitle_;
 }
 
-std::string DialogBoxes::inputBox(std::string_view prompt, std::string_view title,
+std::string DialogBoxes::inputBox(QWidget* owner, std::string_view prompt, std::string_view title,
                                   std::string_view defaultText) {
-    QInputDialog dialog(owner());
+    QInputDialog dialog(owner);
     dialog.setWindowTitle(titleOrProgram(title));
     dialog.setLabelText(asLines(prompt));
     dialog.setTextValue(QString::fromUtf8(defaultText));
-    dialog.setInputMode(QInputDialog::TextInput);
     // Qt sizes the box to its prompt, and a window manager cuts a title wider
     // than the window ("Custom… olution"). As input boxes on Windows are, it
     // is as wide as its title in the title bar's font, with room for the bar's
@@ -83,9 +44,9 @@ std::string DialogBoxes::inputBox(std::string_view prompt, std::string_view titl
     return dialog.textValue().toStdString();
 }
 
-void DialogBoxes::messageBox(std::string_view message, std::string_view title) {
+void DialogBoxes::messageBox(QWidget* owner, std::string_view message, std::string_view title) {
     QMessageBox box(QMessageBox::NoIcon, titleOrProgram(title), QString::fromUtf8(message),
-                    QMessageBox::Ok, owner());
+                    QMessageBox::Ok, owner);
     box.exec();
 }
 

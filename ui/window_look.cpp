@@ -1,3 +1,4 @@
+// The windows' shared font and text conversion.
 #include "window_look.h"
 
 namespace orbel {

@@ -1,8 +1,6 @@
 #include "runtime/conversions.h"
-#include "runtime/file_exists.h"
 #include "runtime/fitted_text.h"
 #include "runtime/general_format.h"
-#include "runtime/program_starter.h"
 #include "runtime/rounding.h"
 #include "support/fakes.h"
 
@@ -116,21 +114,6 @@ TEST(FittedText, WholeElseCutInTheFractionElseRoundedElseFill) {
                                      {"999.96", 3, "###"},
                                      {"Größe", 4, "Grö…"}})
         EXPECT_EQ(fittedText(text, room, characters), shown) << text << " in " << room;
-}
-
-// A program starts and is left to run; a start that fails is a run-time error.
-TEST(ProgramStarter, StartsAProgramAndAnythingElseIsFileNotFound) {
-#ifdef _WIN32
-    const std::string program = "C:\\windows\\system32\\hostname.exe", folder = "C:\\windows";
-#else
-    const std::string program = "/bin/true", folder = "/bin";
-#endif
-    for (const std::string& path : {program, folder, program + "-missing", std::string()}) {
-        EXPECT_EQ(raised([&] { SystemProgramStarter().start(path); }),
-                  path == program ? std::nullopt : std::optional(ErrorCode::FileNotFound))
-            << path;
-        EXPECT_EQ(isOrdinaryFile(path), path == program) << path;
-    }
 }
 
 } // namespace

@@ -1,15 +1,15 @@
-#include "runtime/file_exists.h"
-#include "runtime/program_starter.h"
 #include "support/fakes.h"
-#include "support/in_memory_registry.h"
+#include "sysinfo/file_exists.h"
+#include "sysinfo/program_starter.h"
+#include "sysinfo/registry_tool_search.h"
 #include "sysinfo/sys_info_launcher.h"
-#include "sysinfo/tool_locations.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <memory>
+#include <map>
 #include <random>
 
 #ifdef _WIN32
@@ -17,7 +17,7 @@
 
 #include <windows.h>
 #else
-#include "sysinfo/desktop_registry.h"
+#include "sysinfo/path_tool_search.h"
 #endif
 
 namespace orbel::testing {
@@ -25,76 +25,104 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kUnavailable = "System Information Is Unavailable At This Time", z(1, '\0');
+const std::string kUnavailable = "unavailable", z(1, '\0');
 const fs::path root = fs::temp_directory_path() / std::to_string(std::random_device{}());
 
-// What pressing System Info does: the program it starts (as the system's
-// starter would, only an ordinary file), then what it says.
-std::string pressSysInfo(Registry& registry) {
+// HKEY_LOCAL_MACHINE as a standard user has it: a key opens for reading, and
+// an open that asks for any other right is refused (access denied).
+struct StandardUserRegistry : Registry {
+    std::map<std::string, std::pair<std::uint32_t, std::string>> values; // by key and name
+    std::string open;
+    int openKeys = 0; // opened and not yet closed
+
+    long openKey(Handle at, const std::string& path, std::uint32_t, std::uint32_t access,
+                 Handle& key) override {
+        const bool found = values.lower_bound(path + '|') != values.lower_bound(path + '}');
+        if ((access & ~kReadRights) != 0 || at != kLocalMachine || !found)
+            return 5;
+        open = path, key = 1;
+        return ++openKeys, kSuccess;
+    }
+    long queryValue(Handle, const std::string& name, std::uint32_t& type, unsigned char* data,
+                    std::uint32_t& size) override {
+        const auto value = values.find(open + '|' + name);
+        if (value == values.end())
+            return 2;
+        const std::string& bytes = value->second.second;
+        type = value->second.first;
+        if (bytes.size() > size)
+            return size = static_cast<std::uint32_t>(bytes.size()), 234; // more data
+        std::memcpy(data, bytes.data(), size = static_cast<std::uint32_t>(bytes.size()));
+        return kSuccess;
+    }
+    long closeKey(Handle) override { return --openKeys, kSuccess; }
+};
+
+// What pressing System Info starts (as the system's starter would, only an
+// ordinary file), or that it is unavailable.
+std::string pressSysInfo(ToolSearch&& search) {
     struct : ProgramStarter {
         void start(const std::string& path) override {
             started = isOrdinaryFile(path) ? path : throw RunTimeError(ErrorCode::FileNotFound);
         }
         std::string started;
     } starter;
-    FakeBoxes boxes;
-    SysInfoLauncher(registry, starter, boxes).StartSysInfo();
-    for (const std::string& message : boxes.messages)
-        starter.started += message;
-    return starter.started;
+    return SysInfoLauncher(search, starter).start() ? starter.started : kUnavailable;
 }
 
-// Both values (type 0: none) in every registry layer this system has: in
-// memory, and under Wine the real one of the scratch prefix.
+// Both values (type 0: none) in every registry this system has: a standard
+// user's, and under Wine the real one of the scratch prefix.
 TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
     const std::string tool = (root / "tool").string(), folder = (root / "f").string(),
-                      inFolder = (root / "f" / "MSINFO32.EXE").string();
+                      inFolder = (root / "f" / "MSINFO32.EXE").string(), x1024(1024, 'x');
     fs::create_directories(folder);
     std::ofstream(tool) << "x";
     std::ofstream(inFolder) << "x";
-    using Value = std::pair<std::uint32_t, std::string>;
-    const Value none, x1024(1, std::string(1024, 'x'));
+    std::ofstream("26") << "x";
     const struct {
-        Value path, folder;
-        std::string shows;
-    } rows[] = {{none, none, kUnavailable},
-                {{1, tool + z}, {1, folder + z}, tool},
-                {{1, tool}, none, tool}, // no closing NUL
-                {none, {1, folder + z}, inFolder},
-                {none, {1, root.string()}, kUnavailable},
-                {{1, tool + "x"}, {1, folder}, kUnavailable},
-                {{1, z}, {1, folder}, kUnavailable},
-                {{Registry::kExpandString, tool}, {1, folder}, kUnavailable},
-                {{1, ""}, {1, folder}, kUnavailable},
-                {{Registry::kNumber, {"\1\0\0\0", 4}}, none, kUnavailable},
-                {{1, x1024.second + z}, {1, folder}, inFolder},
-                {x1024, {1, folder}, inFolder}};
+        std::uint32_t pathType;
+        std::string path;
+        std::uint32_t folderType;
+        std::string folder, shows;
+    } rows[] = {{0, "", 0, "", kUnavailable},
+                {1, tool + z, 1, folder + z, tool},
+                {1, tool, 0, "", tool}, // no closing NUL
+                {0, "", 1, folder + z, inFolder},
+                {0, "", 1, root.string(), kUnavailable},
+                {1, tool + "x", 1, folder, kUnavailable},
+                {2, tool, 1, folder, kUnavailable}, // an expandable string
+                {1, "", 1, folder, kUnavailable},
+                {4, {"\x1a\0\0\0", 4}, 0, "", "26"},               // a number; a file "26" here
+                {1, x1024.substr(1) + z, 1, folder, kUnavailable}, // fills the buffer
+                {1, x1024 + z, 1, folder, inFolder},
+                {1, x1024, 1, folder, inFolder}};
     for (const auto& row : rows) {
-        InMemoryRegistry memory;
-        const std::pair<ToolLocation, Value> values[] = {{kToolPath, row.path},
-                                                         {kToolFolder, row.folder}};
-        for (const auto& [at, value] : values)
-            if (value.first)
-                memory.setValue(std::string(at.key), std::string(at.value), value.first,
-                                value.second);
-        EXPECT_EQ(pressSysInfo(memory), row.shows) << row.path.second.substr(0, 80);
-        EXPECT_EQ(memory.openKeys, 0); // every key opened is closed
+        const std::tuple<ToolLocation, std::uint32_t, std::string> values[] = {
+            {kToolPath, row.pathType, row.path}, {kToolFolder, row.folderType, row.folder}};
+        StandardUserRegistry standardUser;
+        for (const auto& [at, type, bytes] : values)
+            if (type)
+                standardUser.values[std::string(at.key) + '|' + std::string(at.value)] = {type,
+                                                                                          bytes};
+        EXPECT_EQ(pressSysInfo(RegistryToolSearch(standardUser)), row.shows) << row.path;
+        EXPECT_EQ(standardUser.openKeys, 0); // every key opened is closed
 #ifdef _WIN32
         const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
         if (!ntdll || !GetProcAddress(ntdll, "wine_get_version"))
             continue; // never a real system's keys
-        for (const auto& [at, value] : values) {
+        for (const auto& [at, type, bytes] : values) {
             RegDeleteTreeA(HKEY_LOCAL_MACHINE, std::string(at.key).c_str());
-            if (value.first)
+            if (type)
                 RegSetKeyValueA(HKEY_LOCAL_MACHINE, std::string(at.key).c_str(),
-                                std::string(at.value).c_str(), value.first, value.second.data(),
-                                static_cast<DWORD>(value.second.size()));
+                                std::string(at.value).c_str(), type, bytes.data(),
+                                static_cast<DWORD>(bytes.size()));
         }
         WindowsRegistry system;
-        EXPECT_EQ(pressSysInfo(system), row.shows) << row.path.second.substr(0, 80);
+        EXPECT_EQ(pressSysInfo(RegistryToolSearch(system)), row.shows) << row.path;
 #endif
     }
     fs::remove_all(root);
+    fs::remove("26");
 }
 
 #ifndef _WIN32
@@ -117,13 +145,26 @@ TEST(SysInfoLauncher, FindsTheDesktopsFirstToolAlongTheSearchPath) {
         {a + ":" + b, b + "/hardinfo"},
         {"::" + a + "/:" + b + "/", b + "/hardinfo"},
         {fs::relative(b).string() + ":.", kUnavailable}};
-    for (const auto& [path, shows] : rows) {
-        DesktopRegistry registry(path);
-        EXPECT_EQ(pressSysInfo(registry), shows) << path;
-    }
+    for (const auto& [path, shows] : rows)
+        EXPECT_EQ(pressSysInfo(PathToolSearch(path)), shows) << path;
     fs::remove_all(root);
 }
 #endif
+
+// A program starts and is left to run; a start that fails is a run-time error.
+TEST(ProgramStarter, StartsAProgramAndAnythingElseIsFileNotFound) {
+#ifdef _WIN32
+    const std::string program = "C:\\windows\\system32\\hostname.exe", folder = "C:\\windows";
+#else
+    const std::string program = "/bin/true", folder = "/bin";
+#endif
+    for (const std::string& path : {program, folder, program + "-missing", std::string()}) {
+        EXPECT_EQ(raised([&] { SystemProgramStarter().start(path); }),
+                  path == program ? std::nullopt : std::optional(ErrorCode::FileNotFound))
+            << path;
+        EXPECT_EQ(isOrdinaryFile(path), path == program) << path;
+    }
+}
 
 } // namespace
 } // namespace orbel::testing

@@ -1,39 +1,37 @@
 #pragma once
 
+#include "ui/control_table.h"
+
 #include <array>
 #include <string_view>
 
 namespace orbel {
 
-// The About window's description, in twips.
+// The About window's table of controls and its line, in twips; the texts
+// left empty are set as it loads.
 inline constexpr int kAboutWidthTwips = 4350;
 inline constexpr int kAboutHeightTwips = 3000;
 // Where its client area's top-left corner stands on the screen.
 inline constexpr int kAboutLeftTwips = 8925;
 inline constexpr int kAboutTopTwips = 5925;
 
-enum class AboutKind { CommandButton, Picture, Label };
+inline constexpr std::string_view kAboutWindowName = "frmAbout";
 
-struct AboutControl {
-    std::string_view name;
-    AboutKind kind;
-    int left, top, width, height; // twips
-    int tab;
-    std::string_view text; // empty where the load step sets it
-    bool black;            // black text rather than the system's
-};
+// What System Info says when the system has no tool to start, or it would not start.
+inline constexpr std::string_view kSysInfoUnavailable =
+    "System Information Is Unavailable At This Time";
 
 // clang-format off
-inline constexpr std::array<AboutControl, 7> kAboutControls = {{
-    // name            kind                       left  top  width height tab text     black
-    {"cmdOK",          AboutKind::CommandButton, 2640, 2040, 1260, 345, 0, "OK",              false},
-    {"cmdSysInfo",     AboutKind::CommandButton, 2640, 2520, 1245, 345, 2, "&System Info...", false},
-    {"picIcon",        AboutKind::Picture,        120,  120,  480, 480, 1, "",                false},
-    {"lblDescription", AboutKind::Label,         1050, 1125, 2325, 570, 3,
-     "Program to calculate Lens focal distance for Orbel products",                           true},
-    {"lblTitle",       AboutKind::Label,         1050,  240, 1845, 480, 5, "",                true},
-    {"lblVersion",     AboutKind::Label,         1050,  780, 1605, 225, 6, "",                false},
-    {"lblDisclaimer",  AboutKind::Label,          120, 2520, 2415, 345, 4, "by Tovrik",       true},
+inline constexpr std::array<ControlRow, 7> kAboutControls = {{
+    // name            kind                        container   left  top  width height tab text        state               font label for ink
+    {"cmdOK",          ControlKind::CommandButton, "frmAbout", 2640, 2040, 1260, 345, 0, "OK",              StartState::Shown, 0, "", Ink::System},
+    {"cmdSysInfo",     ControlKind::CommandButton, "frmAbout", 2640, 2520, 1245, 345, 2, "&System Info...", StartState::Shown, 0, "", Ink::System},
+    {"picIcon",        ControlKind::Picture,       "frmAbout",  120,  120,  480, 480, 1, "",                StartState::Shown, 0, "", Ink::System},
+    {"lblDescription", ControlKind::Label,         "frmAbout", 1050, 1125, 2325, 570, 3,
+     "Program to calculate Lens focal distance for Orbel products",                                 StartState::Shown, 0, "", Ink::Black},
+    {"lblTitle",       ControlKind::Label,         "frmAbout", 1050,  240, 1845, 480, 5, "",                StartState::Shown, 0, "", Ink::Black},
+    {"lblVersion",     ControlKind::Label,         "frmAbout", 1050,  780, 1605, 225, 6, "",                StartState::Shown, 0, "", Ink::System},
+    {"lblDisclaimer",  ControlKind::Label,         "frmAbout",  120, 2520, 2415, 345, 4, "by Tovrik",       StartState::Shown, 0, "", Ink::Black},
 }};
 // clang-format on
 

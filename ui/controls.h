@@ -6,8 +6,9 @@
 
 namespace orbel {
 
-// The three kinds of control whose double-click means something here. Each
-// reports a double-click as its own signal, after the click that began it.
+// The three kinds of control of the main window whose double-click means
+// something. Each reports a double-click as its own signal, after the click
+// that began it.
 
 // An option button whose caption wraps inside its box, as a two-line caption
 // of a tall button must.
@@ -29,20 +30,18 @@ protected:
     bool hitButton(const QPoint& pos) const override;
 };
 
-// A frame that answers a click and a double-click on its own area; a click
-// on a control inside it belongs to that control.
+// A frame that answers a double-click on its own area; a click on a control
+// inside it belongs to that control.
 class Frame : public QGroupBox {
     Q_OBJECT
 public:
     Frame(const QString& title, QWidget* parent);
 
 signals:
-    void clicked();
     void doubleClicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 

@@ -1,8 +1,11 @@
-#include "frm_about.h"
+// The About window: built from its table, loaded at each showing, kept off
+// the task bar, placed whole on the screen, and its line and focus mark drawn.
+#include "about_window.h"
 
 #include "about_layout.h"
-#include "runtime/version.h"
+#include "ui/boxes.h"
 #include "ui/window_look.h"
+#include "version/version.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -17,7 +20,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <utility>
-#include <vector>
 
 #if QT_CONFIG(xcb)
 #include <xcb/xcb.h>
@@ -37,22 +39,23 @@ template <typename T> T* child(const QWidget* window, const char* name) {
 
 } // namespace
 
-frmAbout::frmAbout(QString mainCaption, std::function<void()> startSysInfo)
+AboutWindow::AboutWindow(QString mainCaption, Boxes& boxes, std::function<bool()> startSysInfo)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , mainCaption_(std::move(mainCaption))
+    , boxes_(boxes)
     , startSysInfo_(std::move(startSysInfo)) {
     build();
 }
 
 // Its window goes before the owner that would take it along.
-frmAbout::~frmAbout() {
+AboutWindow::~AboutWindow() {
     destroy();
 }
 
-void frmAbout::showModeless() {
+void AboutWindow::showModeless() {
     if (!isVisible()) {
-        Form_Load();
+        load();
         placeOnScreen();
         show();
         // Qt counts a window with an owner as a secondary one, which would
@@ -64,8 +67,7 @@ void frmAbout::showModeless() {
     activateWindow();
 }
 
-// The load step, at every load.
-void frmAbout::Form_Load() {
+void AboutWindow::load() {
     setWindowTitle(QStringLiteral("About ") + mainCaption_);
     child<QLabel>(this, "lblVersion")
         ->setText(QStringLiteral("Version ") + toQString(shortVersionText()));
@@ -78,73 +80,37 @@ void frmAbout::Form_Load() {
     setAccessibleDescription(description.join(QStringLiteral(". ")));
 }
 
-void frmAbout::cmdOK_Click() {
-    accept();
+void AboutWindow::startSysInfo() {
+    if (!startSysInfo_())
+        boxes_.messageBox(this, kSysInfoUnavailable);
 }
 
-void frmAbout::cmdSysInfo_Click() {
-    startSysInfo_();
-}
-
-void frmAbout::build() {
-    setObjectName(QStringLiteral("frmAbout"));
+void AboutWindow::build() {
     setFont(formFont());
     setFixedSize(toPixels(kAboutWidthTwips), toPixels(kAboutHeightTwips));
-
-    std::vector<std::pair<int, QWidget*>> byTab;
-    for (const AboutControl& row : kAboutControls) {
-        QWidget* widget = nullptr;
-        switch (row.kind) {
-        case AboutKind::CommandButton:
-            widget = new QPushButton(toQString(row.text), this);
-            break;
-        case AboutKind::Picture: {
-            auto* picture = new QLabel(this);
-            picture->setPixmap(
-                QApplication::windowIcon().pixmap(toPixels(row.width), toPixels(row.height)));
-            // The picture takes the focus, and Enter on it presses OK.
-            picture->setFocusPolicy(Qt::StrongFocus);
-            picture->setAccessibleName(mainCaption_ + QStringLiteral(" icon"));
-            picture->installEventFilter(this);
-            widget = picture;
-            break;
-        }
-        case AboutKind::Label: {
-            auto* label = new QLabel(toQString(row.text), this);
-            label->setWordWrap(true);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            // The labels label the window, whose description they make
-            // together: so Orca reads that description whole, not only the
-            // one label it deems long enough.
-            label->setBuddy(this);
-            widget = label;
-            break;
-        }
-        }
-        if (row.black) {
-            QPalette black = widget->palette();
-            black.setColor(QPalette::WindowText, Qt::black);
-            widget->setPalette(black);
-        }
-        widget->setObjectName(toQString(row.name));
-        widget->setGeometry(toPixels(row.left), toPixels(row.top), toPixels(row.width),
-                            toPixels(row.height));
-        if (widget->focusPolicy() & Qt::TabFocus)
-            byTab.emplace_back(row.tab, widget);
-    }
+    const BuiltControls built = buildControls(*this, kAboutWindowName, kAboutControls);
     // Tab visits the controls that take the focus in the order of their tab positions.
-    std::sort(byTab.begin(), byTab.end());
-    for (std::size_t i = 1; i < byTab.size(); ++i)
-        QWidget::setTabOrder(byTab[i - 1].second, byTab[i].second);
+    for (std::size_t i = 1; i < built.tabOrder.size(); ++i)
+        QWidget::setTabOrder(built.tabOrder[i - 1], built.tabOrder[i]);
 
-    auto* ok = child<QPushButton>(this, "cmdOK");
+    auto* picture = built.get<QLabel>("picIcon");
+    picture->setAccessibleName(mainCaption_ + QStringLiteral(" icon"));
+    picture->installEventFilter(this); // its focus mark is drawn here
+    // The labels label the window, whose description they make together: so
+    // Orca reads that description whole, not only the one label it deems
+    // long enough.
+    for (const ControlRow& row : kAboutControls)
+        if (row.kind == ControlKind::Label)
+            built.get<QLabel>(row.name)->setBuddy(this);
+
+    auto* ok = built.get<QPushButton>("cmdOK");
     ok->setDefault(true); // Enter, unless another button has the focus
-    connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    connect(child<QPushButton>(this, "cmdSysInfo"), &QPushButton::clicked, this,
-            &frmAbout::cmdSysInfo_Click);
+    connect(ok, &QPushButton::clicked, this, &AboutWindow::accept);
+    connect(built.get<QPushButton>("cmdSysInfo"), &QPushButton::clicked, this,
+            &AboutWindow::startSysInfo);
 }
 
-void frmAbout::showEvent(QShowEvent* event) {
+void AboutWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Every opening starts at OK, wherever the focus was when it closed.
     child<QPushButton>(this, "cmdOK")->setFocus();
@@ -153,7 +119,7 @@ void frmAbout::showEvent(QShowEvent* event) {
 
 // Set just before the window is shown. Qt may meanwhile have made the active
 // window its owner; that would tie it to the main window.
-void frmAbout::keepOffTaskBar() {
+void AboutWindow::keepOffTaskBar() {
 #ifdef _WIN32
     taskBarOwner_.create();
     windowHandle()->setTransientParent(&taskBarOwner_);
@@ -183,7 +149,7 @@ void frmAbout::keepOffTaskBar() {
 }
 
 // At its written place, moved just enough to stay whole on a smaller screen.
-void frmAbout::placeOnScreen() {
+void AboutWindow::placeOnScreen() {
     QRect place(toPixels(kAboutLeftTwips), toPixels(kAboutTopTwips), width(), height());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
@@ -196,7 +162,7 @@ void frmAbout::placeOnScreen() {
     setGeometry(place);
 }
 
-void frmAbout::paintEvent(QPaintEvent* event) {
+void AboutWindow::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
     for (const AboutLine& line : kAboutLines) {
@@ -214,7 +180,7 @@ void frmAbout::paintEvent(QPaintEvent* event) {
     }
 }
 
-bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
+bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
         update(); // the picture's focus mark
     return QDialog::eventFilter(watched, event);

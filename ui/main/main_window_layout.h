@@ -2,7 +2,8 @@
 
 #include "calc/lens_fields.h"
 #include "calc/sensor_catalogue.h"
-#include "runtime/version.h"
+#include "ui/control_table.h"
+#include "version/version.h"
 
 #include <array>
 #include <span>
@@ -10,40 +11,13 @@
 
 namespace orbel {
 
-class Form1;
-
-// The main window's description: every control with its kind, container,
-// place and size in twips, tab position, caption, start state, font and
-// handlers. A camera's page, caption and tooltip are the catalogue's.
-enum class ControlKind { Label, TextBox, CommandButton, Frame, OptionButton };
-
-enum class StartState {
-    Shown,
-    Hidden,
-    Disabled,
-    Selected, // an option button checked at start
-    HasFocus, // the control the window opens with the focus in
-};
-
-using Handler = void (Form1::*)();
-
-struct ControlRow {
-    std::string_view name;
-    ControlKind kind;
-    std::string_view
-        container; // "Form1" or the frame that holds it; a camera's page is the catalogue's
-    int left, top, width, height; // twips
-    int tab;
-    std::string_view caption; // a camera preset takes caption and tooltip from the catalogue
-    StartState state;
-    int fontPixels;            // 0: the window's font
-    std::string_view labelFor; // the field whose caption a label shows
-    Handler click;
-    Handler dblClick;
-};
+// The main window's table of controls and the tables its actions follow:
+// the unit options and the unit each field is spoken with. A camera's page,
+// caption and tooltip are the catalogue's, not the table's.
 
 inline constexpr int kFormWidthTwips = 6300;
 inline constexpr int kFormHeightTwips = 4860;
+inline constexpr std::string_view kMainWindowName = "Form1";
 inline constexpr std::string_view kFormCaption = kProductName;
 
 // The unit options: the unit each one writes beside the two lengths, that
@@ -74,9 +48,11 @@ inline constexpr std::array<FixedUnit, 3> kFixedUnits = {{
 }};
 // clang-format on
 
+inline constexpr std::string_view kCalculateControl = "Command1";
+
 // The frame of each camera page, in the order of Page.
 inline constexpr std::array<std::string_view, 2> kPageControls = {"Frame2", "Frame3"};
 
-std::span<const ControlRow> form1Controls();
+std::span<const ControlRow> mainWindowControls();
 
 } // namespace orbel

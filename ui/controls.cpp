@@ -1,3 +1,6 @@
+// The controls that are more than Qt's own: an option
+// button with a wrapping caption, a frame that reports a double-click, and a
+// text field that shows what fits of its text.
 #include "controls.h"
 
 #include "runtime/fitted_text.h"
@@ -100,15 +103,8 @@ Frame::Frame(const QString& title, QWidget* parent)
         setStyle(style);
 }
 
-// A press and a release inside the frame make a click; a double-click is
-// reported after the click that began it. The press is taken here, so the
-// release comes here too.
+// A press inside the frame is the frame's, never the window background's.
 void Frame::mousePressEvent(QMouseEvent*) {}
-
-void Frame::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
-}
 
 void Frame::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)

@@ -1,0 +1,39 @@
+// The Linux desktop's tool search along the search path.
+#include "path_tool_search.h"
+
+#include "file_exists.h"
+#include "sysinfo/desktop_tools.h"
+
+#include <cstdlib>
+#include <unistd.h>
+#include <vector>
+
+namespace orbel {
+
+std::optional<std::string> PathToolSearch::findTool() {
+    const char* environment = std::getenv("PATH");
+    const std::string searchPath = searchPath_ ? *searchPath_ : environment ? environment : "";
+    std::vector<std::string> folders;
+    for (std::size_t start = 0; start <= searchPath.size();) {
+        std::size_t end = searchPath.find(':', start);
+        if (end == std::string::npos)
+            end = searchPath.size();
+        std::string folder(searchPath.substr(start, end - start));
+        if (!folder.empty() && folder.front() == '/') {
+            if (folder.back() != '/')
+                folder += '/';
+            folders.push_back(std::move(folder));
+        }
+        start = end + 1;
+    }
+    for (const std::string_view tool : kToolNames)
+        for (const std::string& folder : folders) {
+            std::string candidate = folder;
+            candidate += tool;
+            if (isOrdinaryFile(candidate) && access(candidate.c_str(), X_OK) == 0)
+                return candidate;
+        }
+    return std::nullopt;
+}
+
+} // namespace orbel

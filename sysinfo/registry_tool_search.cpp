@@ -1,0 +1,102 @@
+// The Windows tool search: the registry's two keys, read for reading only.
+#include "registry_tool_search.h"
+
+#include "file_exists.h"
+#include "runtime/general_format.h"
+#include "runtime/run_time_error.h"
+
+#include <array>
+#include <cstdint>
+
+namespace orbel {
+namespace {
+
+// The tool's file in the folder that the second key names. Where the folder
+// is one of this system's, it is joined with this system's separator.
+#ifdef _WIN32
+const std::string kToolFile = "\\MSINFO32.EXE";
+#else
+const std::string kToolFile = "/MSINFO32.EXE";
+#endif
+
+constexpr std::uint32_t kBufferSize = 1024;
+
+// Closes an opened key on every road out, errors included.
+class OpenKey {
+public:
+    explicit OpenKey(Registry& registry)
+        : registry_(registry) {}
+    ~OpenKey() {
+        if (handle != 0)
+            registry_.closeKey(handle); // its status is of no use
+    }
+    OpenKey(const OpenKey&) = delete;
+    OpenKey& operator=(const OpenKey&) = delete;
+
+    Registry::Handle handle = 0;
+
+private:
+    Registry& registry_;
+};
+
+// The hexadecimal digits of a number's bytes, the most significant first.
+std::string hexDigits(const std::string& bytes) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string digits;
+    for (std::size_t i = bytes.size(); i-- > 0;) {
+        const auto value = static_cast<unsigned char>(bytes[i]);
+        digits += kDigits[value >> 4];
+        digits += kDigits[value & 0x0F];
+    }
+    return digits;
+}
+
+} // namespace
+
+std::optional<std::string> RegistryToolSearch::readValue(const ToolLocation& location) {
+    OpenKey key(registry_);
+    std::array<unsigned char, kBufferSize> buffer{};
+    std::uint32_t size = kBufferSize;
+    std::uint32_t type = 0;
+    if (registry_.openKey(Registry::kLocalMachine, std::string(location.key), 0,
+                          Registry::kReadRights, key.handle) != Registry::kSuccess ||
+        registry_.queryValue(key.handle, std::string(location.value), type, buffer.data(), size) !=
+            Registry::kSuccess ||
+        size > kBufferSize || (size == kBufferSize && buffer[size - 1] != 0)) {
+        // A value that fills the whole buffer with no NUL at its end may have
+        // been cut short: Windows hands such a string back unterminated, Wine
+        // asks for one byte more. Both count as too large, so every registry
+        // gives the same answer.
+        return std::nullopt;
+    }
+
+    // The value's last byte ends it when it is a NUL. A value of no bytes has
+    // no last byte to look at: that is an invalid call.
+    if (size == 0)
+        throw RunTimeError(ErrorCode::InvalidCall);
+    const std::size_t length = buffer[size - 1] == 0 ? size - 1 : size;
+    const std::string trimmed(reinterpret_cast<const char*>(buffer.data()), length);
+
+    // A number is written as its decimal value; a value of any other type
+    // reads as no text.
+    if (type == Registry::kString)
+        return trimmed;
+    if (type == Registry::kNumber)
+        return formatGeneral("&h" + hexDigits(trimmed));
+    return std::string();
+}
+
+std::optional<std::string> RegistryToolSearch::findTool() {
+    try {
+        if (std::optional<std::string> path = readValue(kToolPath))
+            return path;
+        std::optional<std::string> folder = readValue(kToolFolder);
+        if (!folder || !isOrdinaryFile(*folder + kToolFile))
+            return std::nullopt;
+        return *folder + kToolFile;
+    } catch (const RunTimeError&) {
+        return std::nullopt; // a value of no bytes ends the search
+    }
+}
+
+} // namespace orbel
