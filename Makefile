@@ -1,6 +1,11 @@
 # The two commands a new user needs:  make run   and   make test
 # Both install whatever is missing first, then build.
 
+# scripts/install-deps with the set named, if any. Where it cannot install
+# (no root, no sudo) its one line naming what is missing is make's last word.
+install-deps = $(eval deps_said := $(shell scripts/install-deps $(1)))$(if \
+	$(filter-out 0,$(.SHELLSTATUS)),$(error $(or $(deps_said),scripts/install-deps $(1) failed)))
+
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 CMAKE_FLAGS ?=
@@ -10,7 +15,7 @@ CMAKE_FLAGS ?=
 all: build
 
 deps:
-	@scripts/install-deps
+	$(call install-deps)
 
 configure: deps
 	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) >/dev/null
@@ -38,7 +43,7 @@ references: build
 # as a setup program.
 WINDOWS_BUILD ?= build-windows
 windows:
-	@scripts/install-deps windows
+	$(call install-deps,windows)
 	@qt=$$(JOBS=$(JOBS) scripts/build-qt-windows) && \
 		cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_PREFIX_PATH="$$qt" \
@@ -82,7 +87,8 @@ test-sanitize: deps
 lint: build
 	@scripts/lint $(BUILD) $(JOBS)
 
-bench-build: deps
+bench-build:
+	$(call install-deps,bench)
 	@cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DORBEL_WITH_BENCH=ON -DORBEL_WITH_GUI=ON \
 		-DORBEL_WITH_TESTS=OFF $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD)-bench -j $(JOBS)
