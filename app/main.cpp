@@ -7,10 +7,10 @@
 #else
 #include "sysinfo/path_tool_search.h"
 #endif
-#include "version/version.h"
 #include "sysinfo/sys_info_launcher.h"
 #include "ui/dialog_boxes.h"
 #include "ui/main/main_window.h"
+#include "version/version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
