@@ -52,7 +52,7 @@ void MainWindow::enterCustomResolution(const Preset& preset) {
 // Relabels the two lengths and empties them: their numbers were in the old unit.
 void MainWindow::chooseUnits(const UnitRow& unit) {
     for (QLabel* label : unitLabels_)
-        label->setText(toQString(unit.label));
+        label->setText(toQString(unit.system.label));
     field(Field::Wdth)->clear();
     field(Field::Dist)->clear();
     nameFields();
@@ -107,12 +107,12 @@ void MainWindow::nameFields() {
 }
 
 std::string_view MainWindow::spokenUnit(Field which) const {
-    for (const auto& [field, unit] : kFixedUnits)
-        if (field == which)
-            return unit;
+    for (const FieldUnit& fixed : kFieldUnits)
+        if (fixed.field == which)
+            return fixed.spoken;
     for (std::size_t i = 0; i < kUnits.size(); ++i)
         if (units_[i]->isChecked())
-            return kUnits[i].spoken;
+            return kUnits[i].system.spoken;
     return {};
 }
 
@@ -132,7 +132,7 @@ LensFields MainWindow::fields() const {
     for (const FieldRow& row : kFields)
         record.*row.text = field(row.field)->text().toStdString();
     for (std::size_t i = 0; i < kUnits.size(); ++i)
-        record.units.*kUnits[i].flag = units_[i]->isChecked();
+        record.units.*kUnits[i].system.flag = units_[i]->isChecked();
     return record;
 }
 

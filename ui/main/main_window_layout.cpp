@@ -22,7 +22,7 @@ constexpr const ControlRow& rowOf(std::span<const ControlRow> rows, std::string_
 constexpr bool agreesWithTheCore(std::span<const ControlRow> rows) {
     bool agrees = true;
     for (const UnitRow& unit : kUnits)
-        agrees &= UnitFlags{}.*unit.flag == (rowOf(rows, unit.control).state == S::Selected);
+        agrees &= UnitFlags{}.*unit.system.flag == (rowOf(rows, unit.control).state == S::Selected);
     for (const FieldRow& field : kFields)
         agrees &= rowOf(rows, field.control).kind == K::TextBox;
     for (const ControlRow& row : rows)

@@ -2,6 +2,7 @@
 
 #include "calc/lens_fields.h"
 #include "calc/sensor_catalogue.h"
+#include "calc/units.h"
 #include "ui/control_table.h"
 #include "version/version.h"
 
@@ -12,7 +13,7 @@
 namespace orbel {
 
 // The main window's table of controls and the tables its actions follow:
-// the unit options and the unit each field is spoken with. A camera's page,
+// the unit options. A camera's page,
 // caption and tooltip are the catalogue's, not the table's.
 
 inline constexpr int kFormWidthTwips = 6300;
@@ -20,31 +21,16 @@ inline constexpr int kFormHeightTwips = 4860;
 inline constexpr std::string_view kMainWindowName = "Form1";
 inline constexpr std::string_view kFormCaption = kProductName;
 
-// The unit options: the unit each one writes beside the two lengths, that
-// unit as a screen reader says it, and the flag it stands for in the record.
+// The unit options, one for each unit system.
 struct UnitRow {
     std::string_view control;
-    std::string_view label;
-    std::string_view spoken;
-    bool UnitFlags::*flag;
+    const UnitSystem& system;
 };
 // clang-format off
 inline constexpr std::array<UnitRow, 3> kUnits = {{
-    {"Option10", " Ft",  "feet",   &UnitFlags::feet},
-    {"Option11", " in.", "inches", &UnitFlags::inches},
-    {"Option12", " M",   "metres", &UnitFlags::meters},
-}};
-
-// The fields whose unit stays whatever the unit option, as a screen reader
-// says it.
-struct FixedUnit {
-    Field field;
-    std::string_view spoken;
-};
-inline constexpr std::array<FixedUnit, 3> kFixedUnits = {{
-    {Field::Fmm,    "millimetres"},
-    {Field::Sensor, "millimetres"},
-    {Field::FOV,    "degrees"},
+    {"Option10", kUnitSystems[0]},
+    {"Option11", kUnitSystems[1]},
+    {"Option12", kUnitSystems[2]},
 }};
 // clang-format on
 
