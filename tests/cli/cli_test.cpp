@@ -34,13 +34,8 @@ TEST(OrbelLens, FillsEveryRowAndSaysWhichLineIsWrong) {
     LensRequest defaults{"Brava - 1920x1080", "", "feet", "", "", ""};
     for (const auto& [table, expected] : cases) {
         std::string_view in = table;
-        std::string out;
-        std::string error;
-        CsvReader reader([&](char* buffer, std::size_t size) {
-            const std::size_t n = in.copy(buffer, std::min<std::size_t>(size, 5)); // in pieces
-            in.remove_prefix(n);
-            return n;
-        });
+        std::string out, error;
+        CsvReader reader(from(in, 5)); // in pieces
         CsvWriter writer([&](std::string_view text) { out += text; });
         const int status = fillTable(reader, writer, defaults, error);
         std::string seen = error.empty() ? error : error + "|";
