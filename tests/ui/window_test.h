@@ -1,18 +1,15 @@
 #pragma once
 
-#include "ui/controls.h"
 #include "ui/dialog_boxes.h"
 #include "ui/main/main_window.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QDir>
 #include <QInputDialog>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMetaEnum>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -63,7 +60,7 @@ protected:
     //   "click X"       clicks control X: an option button at the far end of its
     //                   box, away from text and round button, a frame at an empty
     //                   spot right of its buttons, Form1 at a bare spot of its
-    //                   background, anything else in its middle; "click X x y" there
+    //                   background, anything else in its middle
     //   "double X"      double-clicks X the same way
     //   "key X Tab"     a key, named as QKeySequence names it, on X
     //   "answer T"      the next input box is answered T and Enter; "escape"
@@ -85,8 +82,7 @@ protected:
                 return;
             const QPoint at =
                 control->mapTo(control->window(),
-                               word.size() > 3           ? QPoint(word[2].toInt(), word[3].toInt())
-                               : control == window.get() ? QPoint(380, 300)
+                               control == window.get() ? QPoint(380, 300)
                                : qobject_cast<QRadioButton*>(control)
                                    ? QPoint(control->width() - 3, control->height() / 2)
                                : control->inherits("QGroupBox") ? QPoint(control->width() - 4, 40)
@@ -136,14 +132,13 @@ protected:
     }
 
     // What the window shows: "X" a control's text, "X.focus" whether it has
-    // its window's focus, "X.shown" and "X.tip" what a field shows and its
-    // tooltip, "X.p" its Qt property p ("Option7.checked"); "X.acc.name",
-    // ".description", ".role", ".state" (named bits) and ".text" what a screen
-    // reader reads of X; "message" the last message, "asked" the last input box as
-    // "prompt|title|text", "box" the last box's owner and title, "starts" how
-    // often System Info was pressed, "announced" what a screen reader was last
-    // told unasked ("nothing" before). A name or property that does not exist
-    // is an error.
+    // its window's focus, "X.tip" a field's tooltip, "X.p" its Qt property p
+    // ("Option7.checked"); "X.acc.name", ".description", ".role", ".state"
+    // (named bits) and ".text" what a screen reader reads of X; "message" the
+    // last message, "asked" the last input box as "prompt|title|text", "box"
+    // the last box's owner and title, "starts" how often System Info was
+    // pressed, "announced" what a screen reader was last told unasked
+    // ("nothing" before). A name or property that does not exist is an error.
     QString shows(const QString& probe) {
         const QString name = probe.section('.', 0, 0), what = probe.section('.', 1);
         if (kept.count(name))
@@ -155,24 +150,17 @@ protected:
         QHelpEvent help(QEvent::ToolTip, {1, 1}, control->mapToGlobal(QPoint(1, 1)));
         if (what == "focus")
             return QVariant(control->window()->focusWidget() == control).toString();
-        if (what == "shown")
-            return qobject_cast<TextBox*>(control)->shownText();
         if (what == "tip") {
             QApplication::sendEvent(control, &help);
             return help.isAccepted() ? QToolTip::text() : "";
         }
         if (what == "acc.role")
             return QMetaEnum::fromType<QAccessible::Role>().valueToKey(face->role());
-        if (what == "acc.state") {
-            QStringList on;
-            const QAccessible::State s = face->state();
-            for (auto [set, bit] : {std::pair(s.disabled, "disabled"),
-                                    {s.focusable, "focusable"},
-                                    {s.editable, "editable"},
-                                    {s.readOnly, "readOnly"}})
-                on << (set ? bit : "");
-            return on.join(' ').simplified();
-        }
+        if (const QAccessible::State s = face->state(); what == "acc.state")
+            return QStringList{s.disabled ? "disabled" : "", s.focusable ? "focusable" : "",
+                               s.readOnly ? "readOnly" : ""}
+                .join(' ')
+                .simplified();
         if (auto* text = face->textInterface(); what == "acc.text") // found in its place on screen
             return face->rect().contains(text->characterRect(0).center())
                        ? text->text(0, text->characterCount())
@@ -211,8 +199,8 @@ protected:
         if (shot == QImage(reference).convertToFormat(QImage::Format_RGB32))
             return;
         shot.save(name + "-actual.png");
-        ADD_FAILURE() << name.toStdString() << " differs from " << reference.toStdString()
-                      << ": see " << QDir::current().filePath(name).toStdString() << "-actual.png";
+        ADD_FAILURE() << name.toStdString() << "-actual.png differs from "
+                      << reference.toStdString();
     }
 
     QStringList answers;
