@@ -44,7 +44,6 @@ TEST_F(WindowTest, CalculateFillsTheEmptyFieldInEachUnitSystem) {
           "Wdth=5.555;announced=Object Width 5.555 metres, FOV 31.0463307316003 degrees"},
          {"click Option11;Dist=120;Fmm=50;click Command1",
           "Wdth=66.66;FOV=;announced=Object Width 66.66 inches"},
-         {"click Option10;Wdth=15;Fmm=25;click Command1", "Dist=13.501;FOV=58.1060947201215"},
          {"Wdth=0.25;Dist=11.5;click Command1",
           "Fmm.tip=1277.696;FOV.acc.text=1.24551137441264;Wdth.tip=;FOV.acc."
           "description="
