@@ -109,7 +109,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* input = qobject_cast<QInputDialog*>(watched);
         auto* shown = input ? static_cast<QDialog*>(input) : qobject_cast<QMessageBox*>(watched);
-        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(watched);
+        auto* face = QAccessible::queryAccessibleInterface(watched);
         if (event->type() == QEvent::Show && shown)
             QTimer::singleShot(0, shown, [this, shown, input] { answer(shown, input); });
         else if (event->type() == QEvent::Show && face && face->role() == QAccessible::Notification)
@@ -146,7 +146,7 @@ protected:
         QWidget* control = find(name);
         if (!control)
             return "none";
-        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+        auto* face = QAccessible::queryAccessibleInterface(control);
         QHelpEvent help(QEvent::ToolTip, {1, 1}, control->mapToGlobal(QPoint(1, 1)));
         if (what == "focus")
             return QVariant(control->window()->focusWidget() == control).toString();
