@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMetaEnum>
-#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -83,7 +82,7 @@ protected:
             const QPoint at =
                 control->mapTo(control->window(),
                                control == window.get() ? QPoint(380, 300)
-                               : qobject_cast<QRadioButton*>(control)
+                               : control->inherits("QRadioButton")
                                    ? QPoint(control->width() - 3, control->height() / 2)
                                : control->inherits("QGroupBox") ? QPoint(control->width() - 4, 40)
                                                                 : control->rect().center());
@@ -107,12 +106,14 @@ protected:
     // once (Qt tells it of each widget shown; the offscreen platform has no
     // bridge, so the stories listen to the same turn themselves).
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Show)
+            return false;
         auto* input = qobject_cast<QInputDialog*>(watched);
         auto* shown = input ? static_cast<QDialog*>(input) : qobject_cast<QMessageBox*>(watched);
         auto* face = QAccessible::queryAccessibleInterface(watched);
-        if (event->type() == QEvent::Show && shown)
+        if (shown)
             QTimer::singleShot(0, shown, [this, shown, input] { answer(shown, input); });
-        else if (event->type() == QEvent::Show && face && face->role() == QAccessible::Notification)
+        else if (face && face->role() == QAccessible::Notification)
             kept["announced"] = face->text(QAccessible::Name);
         return false;
     }
