@@ -12,7 +12,6 @@ TEST(OrbelLens, FillsEveryRowAndSaysWhichLineIsWrong) {
     const std::string tooLong = "camera\n" + std::string(CsvReader::kLongestField + 1, '5');
     const std::pair<std::string_view, const char*> cases[] = {
         {tooLong, "|line 2: a field longer than 65536 bytes|1"},
-        {"camera,width,distance\n5,0.25,11.5\n12,2,10\n", "5120||||0"},
         {"camera,resolution,units,width,distance\r\n"
          "4,1024,feet,16,20\r\n",
          "64||0"},
@@ -34,13 +33,8 @@ TEST(OrbelLens, FillsEveryRowAndSaysWhichLineIsWrong) {
     LensRequest defaults{"Brava - 1920x1080", "", "feet", "", "", ""};
     for (const auto& [table, expected] : cases) {
         std::string_view in = table;
-        std::string out;
-        std::string error;
-        CsvReader reader([&](char* buffer, std::size_t size) {
-            const std::size_t n = in.copy(buffer, std::min<std::size_t>(size, 5)); // in pieces
-            in.remove_prefix(n);
-            return n;
-        });
+        std::string out, error;
+        CsvReader reader(from(in, 5)); // in pieces
         CsvWriter writer([&](std::string_view text) { out += text; });
         const int status = fillTable(reader, writer, defaults, error);
         std::string seen = error.empty() ? error : error + "|";

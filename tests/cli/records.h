@@ -2,19 +2,26 @@
 
 #include "cli/csv.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace orbel {
 
+// A text read from its front, at most `piece` bytes at a time.
+inline CsvReader::Source from(std::string_view& text, std::size_t piece = SIZE_MAX) {
+    return [&text, piece](char* buffer, std::size_t size) {
+        const std::size_t n = text.copy(buffer, std::min(size, piece));
+        text.remove_prefix(n);
+        return n;
+    };
+}
+
 // The records of a table.
 inline std::vector<std::vector<std::string>> records(std::string_view table) {
-    CsvReader reader([&](char* buffer, std::size_t size) {
-        const std::size_t n = table.copy(buffer, size);
-        table.remove_prefix(n);
-        return n;
-    });
+    CsvReader reader(from(table));
     std::vector<std::vector<std::string>> read;
     while (reader.next() == CsvReader::Status::Record)
         read.emplace_back(reader.fields().begin(), reader.fields().end());

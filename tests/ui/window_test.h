@@ -1,19 +1,15 @@
 #pragma once
 
-#include "ui/controls.h"
 #include "ui/dialog_boxes.h"
 #include "ui/main/main_window.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QDir>
 #include <QInputDialog>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMetaEnum>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -63,7 +59,7 @@ protected:
     //   "click X"       clicks control X: an option button at the far end of its
     //                   box, away from text and round button, a frame at an empty
     //                   spot right of its buttons, Form1 at a bare spot of its
-    //                   background, anything else in its middle; "click X x y" there
+    //                   background, anything else in its middle
     //   "double X"      double-clicks X the same way
     //   "key X Tab"     a key, named as QKeySequence names it, on X
     //   "answer T"      the next input box is answered T and Enter; "escape"
@@ -85,9 +81,8 @@ protected:
                 return;
             const QPoint at =
                 control->mapTo(control->window(),
-                               word.size() > 3           ? QPoint(word[2].toInt(), word[3].toInt())
-                               : control == window.get() ? QPoint(380, 300)
-                               : qobject_cast<QRadioButton*>(control)
+                               control == window.get() ? QPoint(380, 300)
+                               : control->inherits("QRadioButton")
                                    ? QPoint(control->width() - 3, control->height() / 2)
                                : control->inherits("QGroupBox") ? QPoint(control->width() - 4, 40)
                                                                 : control->rect().center());
@@ -111,12 +106,14 @@ protected:
     // once (Qt tells it of each widget shown; the offscreen platform has no
     // bridge, so the stories listen to the same turn themselves).
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Show)
+            return false;
         auto* input = qobject_cast<QInputDialog*>(watched);
         auto* shown = input ? static_cast<QDialog*>(input) : qobject_cast<QMessageBox*>(watched);
-        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(watched);
-        if (event->type() == QEvent::Show && shown)
+        auto* face = QAccessible::queryAccessibleInterface(watched);
+        if (shown)
             QTimer::singleShot(0, shown, [this, shown, input] { answer(shown, input); });
-        else if (event->type() == QEvent::Show && face && face->role() == QAccessible::Notification)
+        else if (face && face->role() == QAccessible::Notification)
             kept["announced"] = face->text(QAccessible::Name);
         return false;
     }
@@ -136,14 +133,13 @@ protected:
     }
 
     // What the window shows: "X" a control's text, "X.focus" whether it has
-    // its window's focus, "X.shown" and "X.tip" what a field shows and its
-    // tooltip, "X.p" its Qt property p ("Option7.checked"); "X.acc.name",
-    // ".description", ".role", ".state" (named bits) and ".text" what a screen
-    // reader reads of X; "message" the last message, "asked" the last input box as
-    // "prompt|title|text", "box" the last box's owner and title, "starts" how
-    // often System Info was pressed, "announced" what a screen reader was last
-    // told unasked ("nothing" before). A name or property that does not exist
-    // is an error.
+    // its window's focus, "X.tip" a field's tooltip, "X.p" its Qt property p
+    // ("Option7.checked"); "X.acc.name", ".description", ".role", ".state"
+    // (named bits) and ".text" what a screen reader reads of X; "message" the
+    // last message, "asked" the last input box as "prompt|title|text", "box"
+    // the last box's owner and title, "starts" how often System Info was
+    // pressed, "announced" what a screen reader was last told unasked
+    // ("nothing" before). A name or property that does not exist is an error.
     QString shows(const QString& probe) {
         const QString name = probe.section('.', 0, 0), what = probe.section('.', 1);
         if (kept.count(name))
@@ -151,28 +147,21 @@ protected:
         QWidget* control = find(name);
         if (!control)
             return "none";
-        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+        auto* face = QAccessible::queryAccessibleInterface(control);
         QHelpEvent help(QEvent::ToolTip, {1, 1}, control->mapToGlobal(QPoint(1, 1)));
         if (what == "focus")
             return QVariant(control->window()->focusWidget() == control).toString();
-        if (what == "shown")
-            return qobject_cast<TextBox*>(control)->shownText();
         if (what == "tip") {
             QApplication::sendEvent(control, &help);
             return help.isAccepted() ? QToolTip::text() : "";
         }
         if (what == "acc.role")
             return QMetaEnum::fromType<QAccessible::Role>().valueToKey(face->role());
-        if (what == "acc.state") {
-            QStringList on;
-            const QAccessible::State s = face->state();
-            for (auto [set, bit] : {std::pair(s.disabled, "disabled"),
-                                    {s.focusable, "focusable"},
-                                    {s.editable, "editable"},
-                                    {s.readOnly, "readOnly"}})
-                on << (set ? bit : "");
-            return on.join(' ').simplified();
-        }
+        if (const QAccessible::State s = face->state(); what == "acc.state")
+            return QStringList{s.disabled ? "disabled" : "", s.focusable ? "focusable" : "",
+                               s.readOnly ? "readOnly" : ""}
+                .join(' ')
+                .simplified();
         if (auto* text = face->textInterface(); what == "acc.text") // found in its place on screen
             return face->rect().contains(text->characterRect(0).center())
                        ? text->text(0, text->characterCount())
@@ -198,21 +187,20 @@ protected:
 
     // The picture the user sees after a story, pixel for pixel as the
     // reference in tests/ui/pictures: the last box if one opened, else the
-    // About window if it is open, else the main window. With
+    // active window, the About window if it is open. With
     // ORBEL_WRITE_REFERENCES set, the reference is written instead.
     void expectPicture(const QString& name) {
-        QWidget* about = find("frmAbout");
-        QWidget* top = about && about->isVisible() ? about : window.get();
-        const QImage shot = (boxShot.isNull() ? top->grab().toImage() : boxShot)
-                                .convertToFormat(QImage::Format_RGB32);
+        const QImage shot =
+            (boxShot.isNull() ? QApplication::activeWindow()->grab().toImage() : boxShot)
+                .convertToFormat(QImage::Format_RGB32);
         const QString reference = QStringLiteral(ORBEL_PICTURES "/%1.png").arg(name);
         if (qEnvironmentVariableIsSet("ORBEL_WRITE_REFERENCES"))
             return (void)shot.save(reference);
         if (shot == QImage(reference).convertToFormat(QImage::Format_RGB32))
             return;
         shot.save(name + "-actual.png");
-        ADD_FAILURE() << name.toStdString() << " differs from " << reference.toStdString()
-                      << ": see " << QDir::current().filePath(name).toStdString() << "-actual.png";
+        ADD_FAILURE() << name.toStdString() << "-actual.png differs from "
+                      << reference.toStdString();
     }
 
     QStringList answers;
