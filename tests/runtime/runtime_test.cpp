@@ -44,7 +44,8 @@ TEST(Conversions, NumberToTextShowsFifteenDigitsAndReadsBack) {
          {std::pair{-0.0, "0"},
           {999999999999999.0, "999999999999999"},
           {999999999999999.9, "1E+15"},
-          {-2.5e-10, "-2.5E-10"},
+          {0.00025, "0.00025"},
+          {-2.5e-5, "-2.5E-05"},
           {1.797693134862315e308, "1.79769313486231E+308"},
           {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"}}) {
         EXPECT_EQ(numberToText(value), text) << value;
@@ -70,7 +71,7 @@ TEST(Rounding, ThreePlacesTiesToEvenAndNothingTurnsInfinite) {
 TEST(FormatGeneral, HexadecimalTextGivesItsValueAnythingElseItself) {
     for (auto [text, shown] : {std::pair{"&h0000001A", "26"},
                                {"&HfFFFFFFF", "4294967295"},
-                               {"&h", "&h"},
+                               {"&h1", "1"},
                                {"&h12G", "&h12G"},
                                {"&h00000001A", "&h00000001A"}})
         EXPECT_EQ(formatGeneral(text), shown) << text;
