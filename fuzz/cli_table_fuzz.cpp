@@ -21,8 +21,7 @@ orbel::CsvReader::Source from(std::string_view& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view in(reinterpret_cast<const char*>(data), size);
-    std::string out;
-    std::string error;
+    std::string out, error;
     orbel::CsvReader reader(from(in));
     orbel::CsvWriter writer([&](std::string_view text) { out += text; });
     const int status = orbel::fillTable(reader, writer, {"5", "", "meters", "", "", ""}, error);

@@ -8,45 +8,47 @@
 #include "runtime/conversions.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <sstream>
 #include <string>
 
-// An invariant every input must keep; a broken one stops the run with the
-// input that broke it.
-#define FUZZ_CHECK(c)                                                                              \
-    ((c) ? void()                                                                                  \
-         : (std::fprintf(stderr, "invariant broken: %s (%s:%d)\n", #c, __FILE__, __LINE__),        \
-            std::abort()))
+namespace {
+
+// An invariant every input must keep; a broken one stops the run, and the
+// sanitizer's stack names the line that broke.
+void check(bool invariant) {
+    if (!invariant)
+        std::abort();
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using orbel::Field;
-    using orbel::kFields;
+    using namespace orbel;
     if (size < 1)
         return 0;
-    orbel::LensFields fields{"", "", "", "", "", {}}; // a text the input lacks is empty
+    LensFields fields{"", "", "", "", "", {}}; // a text the input lacks is empty
     fields.units = {(data[0] & 1) != 0, (data[0] & 2) != 0, (data[0] & 4) != 0};
     std::istringstream typed(std::string(reinterpret_cast<const char*>(data + 1), size - 1));
-    for (const orbel::FieldRow& row : kFields)
+    for (const FieldRow& row : kFields)
         std::getline(typed, fields.*row.text, '|');
-    const orbel::LensFields before = fields;
-    const orbel::LensOutcome outcome = orbel::calculate(fields);
+    const LensFields before = fields;
+    const LensOutcome outcome = calculate(fields);
 
     for (const auto& [field, control, caption, member] : kFields) {
         const std::string& text = fields.*member;
         if (!outcome.written.contains(field)) {
-            FUZZ_CHECK(text == before.text(field));
+            check(text == before.text(field));
             continue;
         }
-        FUZZ_CHECK(field == Field::FOV ? !before.units.inches
-                                       : before.text(field).empty() && field != Field::Sensor);
-        FUZZ_CHECK(orbel::numberToText(orbel::textToNumber(text)) == text);
+        check(field == Field::FOV ? !before.units.inches
+                                  : before.text(field).empty() && field != Field::Sensor);
+        check(numberToText(textToNumber(text)) == text);
     }
     if (before.wdth.empty() && before.dist.empty() && before.fmm.empty())
-        FUZZ_CHECK(outcome.written.empty() && !outcome.failure);
+        check(outcome.written.empty() && !outcome.failure);
     if (outcome.failure)
-        FUZZ_CHECK(!outcome.written.contains(outcome.failure->target) &&
-                   !orbel::failureText(*outcome.failure, fields).empty());
+        check(!outcome.written.contains(outcome.failure->target) &&
+              !failureText(*outcome.failure, fields).empty());
     return 0;
 }

