@@ -3,30 +3,19 @@
 // when it did not compute, and the exit status says so.
 #include "cli/csv.h"
 #include "cli/lens_table.h"
+#include "support/tables.h"
 
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
-
-orbel::CsvReader::Source from(std::string_view& text) {
-    return [&text](char* buffer, std::size_t size) {
-        const std::size_t n = text.copy(buffer, size);
-        text.remove_prefix(n);
-        return n;
-    };
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view in(reinterpret_cast<const char*>(data), size);
     std::string out, error;
-    orbel::CsvReader reader(from(in));
+    orbel::CsvReader reader(orbel::from(in));
     orbel::CsvWriter writer([&](std::string_view text) { out += text; });
     const int status = orbel::fillTable(reader, writer, {"5", "", "meters", "", "", ""}, error);
     std::string_view back = out;
-    orbel::CsvReader written(from(back));
+    orbel::CsvReader written(orbel::from(back));
     int failed = 0;
     bool header = true;
     orbel::CsvReader::Status read;

@@ -1,5 +1,5 @@
 #include "cli/lens_table.h"
-#include "records.h"
+#include "support/tables.h"
 
 #include <gtest/gtest.h>
 
