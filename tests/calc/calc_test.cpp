@@ -17,9 +17,9 @@ const char* const kTypeTwo =
 
 // The texts of Wdth, Dist, Fmm, Sensor (empty: the start camera's 27.776) and
 // FOV before Calculate and after it (empty: as before); a failure leaves its
-// field as it was and says why in one message.
-using Row =
-    std::tuple<UnitFlags, const char*, const char*, const char*>; // units, before, after, message
+// field as it was and says why in one message. A row: units, before, after,
+// message.
+using Row = std::tuple<UnitFlags, const char*, const char*, const char*>;
 
 const Row kRows[] = {
     {M, "|10|35||", "7.936|10|35||43.2863559301607", ""},

@@ -22,7 +22,8 @@ TEST_F(WindowTest, CommandLineFillsATableAsTheWindowDoes) {
     program.write(table);
     program.closeWriteChannel();
     ASSERT_TRUE(program.waitForFinished());
-    EXPECT_EQ(program.exitCode(), 1); // the last two fail
+    // the last two fail
+    EXPECT_EQ(program.exitCode(), 1);
     const auto rows = records(table);
     const auto filled = records(program.readAllStandardOutput().toStdString());
     ASSERT_EQ(filled.size(), rows.size());

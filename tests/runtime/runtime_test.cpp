@@ -63,7 +63,8 @@ TEST(Rounding, ThreePlacesTiesToEvenAndNothingTurnsInfinite) {
                                {4503599627370497.0, "4.5035996273705E+15"},
                                {kMax, "1.79769313486231E+308"}})
         EXPECT_EQ(numberToText(roundToPlaces(value, 3)), text) << value;
-    EXPECT_EQ(roundToPlaces(3.5, 0), 4.0); // a tie goes up to an even neighbour too
+    // a tie goes up to an even neighbour too
+    EXPECT_EQ(roundToPlaces(3.5, 0), 4.0);
     for (int places : {-1, 23})
         EXPECT_EQ(raised([&] { roundToPlaces(1, places); }), ErrorCode::InvalidCall) << places;
 }

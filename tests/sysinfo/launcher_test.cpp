@@ -31,9 +31,11 @@ const fs::path root = fs::temp_directory_path() / std::to_string(std::random_dev
 // HKEY_LOCAL_MACHINE as a standard user has it: a key opens for reading, and
 // an open that asks for any other right is refused (access denied).
 struct StandardUserRegistry : Registry {
-    std::map<std::string, std::pair<std::uint32_t, std::string>> values; // by key and name
+    // by key and name
+    std::map<std::string, std::pair<std::uint32_t, std::string>> values;
     std::string open;
-    int openKeys = 0; // opened and not yet closed
+    // opened and not yet closed
+    int openKeys = 0;
 
     long openKey(Handle at, const std::string& path, std::uint32_t, std::uint32_t access,
                  Handle& key) override {
@@ -103,11 +105,13 @@ TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
                 standardUser.values[std::string(at.key) + '|' + std::string(at.value)] = {type,
                                                                                           bytes};
         EXPECT_EQ(pressSysInfo(RegistryToolSearch(standardUser)), row.shows) << row.path;
-        EXPECT_EQ(standardUser.openKeys, 0); // every key opened is closed
+        // every key opened is closed
+        EXPECT_EQ(standardUser.openKeys, 0);
 #ifdef _WIN32
         const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
         if (!ntdll || !GetProcAddress(ntdll, "wine_get_version"))
-            continue; // never a real system's keys
+            // never a real system's keys
+            continue;
         for (const auto& [at, type, bytes] : values) {
             RegDeleteTreeA(HKEY_LOCAL_MACHINE, std::string(at.key).c_str());
             if (type)

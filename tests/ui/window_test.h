@@ -162,7 +162,8 @@ protected:
                                s.readOnly ? "readOnly" : ""}
                 .join(' ')
                 .simplified();
-        if (auto* text = face->textInterface(); what == "acc.text") // found in its place on screen
+        // found in its place on screen
+        if (auto* text = face->textInterface(); what == "acc.text")
             return face->rect().contains(text->characterRect(0).center())
                        ? text->text(0, text->characterCount())
                        : "";
@@ -204,7 +205,8 @@ protected:
     }
 
     QStringList answers;
-    std::map<QString, QString> kept; // what the stories remember beside the windows
+    // what the stories remember beside the windows
+    std::map<QString, QString> kept;
     QImage boxShot;
     DialogBoxes boxes;
     std::unique_ptr<MainWindow> window;

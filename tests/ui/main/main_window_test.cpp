@@ -41,8 +41,6 @@ TEST_F(WindowTest, CalculateFillsTheEmptyFieldInEachUnitSystem) {
               "Page Up or Page Down turns the camera page."},
          {"Dist=10;Fmm=35;click Command1;Fmm=50;double Wdth;click Command1",
           "Wdth=5.555;announced=Object Width 5.555 metres, FOV 31.0463307316003 degrees"},
-         {"click Option11;Dist=120;Fmm=50;click Command1",
-          "Wdth=66.66;FOV=;announced=Object Width 66.66 inches"},
          {"Wdth=0.25;Dist=11.5;click Command1",
           "Fmm.tip=1277.696;FOV.acc.text=1.24551137441264;Wdth.tip=;FOV.acc."
           "description="
