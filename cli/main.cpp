@@ -13,6 +13,7 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 #endif
 
 namespace {
@@ -178,6 +179,19 @@ int main(int argc, char** argv) {
     // Tables and records are bytes: no CRLF turned into CRCRLF on the way.
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
+    // The arguments arrive in UTF-8 (the manifest's code page); a console
+    // shows what is written back the same way while the program runs.
+    const struct Utf8Console {
+        UINT was = GetConsoleOutputCP();
+        Utf8Console() {
+            if (was != 0)
+                SetConsoleOutputCP(CP_UTF8);
+        }
+        ~Utf8Console() {
+            if (was != 0)
+                SetConsoleOutputCP(was);
+        }
+    } console;
 #endif
     Options options;
     // The window's start state: its first camera, in meters.

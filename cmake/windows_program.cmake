@@ -4,7 +4,6 @@
 # orbel-lens-calculator-<version>-win64.zip and wrapped in a setup program,
 # orbel-lens-calculator-<version>-setup.exe, both at the top of the build
 # folder. Included from app/.
-include(${PROJECT_SOURCE_DIR}/cmake/version_record.cmake)
 set(program orbel-lens-calculator)
 
 # Explorer picks the image for each of its views from the first icon
@@ -23,18 +22,11 @@ endforeach()
 add_custom_command(OUTPUT ${icon} ${renders} COMMAND ${ORBEL_CONVERT} ${images} ${icon}
     DEPENDS ${svg} WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
     COMMENT "Making the program's icon resource")
-configure_file(${CMAKE_CURRENT_SOURCE_DIR}/windows/program.manifest.in program.manifest @ONLY)
-# Resource type 24 is the manifest; number 1 is the one Windows reads when it
-# starts the program.
-file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/program.rc CONTENT
-    "1 ICON \"${icon}\"\n1 24 \"${CMAKE_CURRENT_BINARY_DIR}/program.manifest\"\n")
-set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/program.rc PROPERTIES
-    OBJECT_DEPENDS "${icon};${CMAKE_CURRENT_BINARY_DIR}/program.manifest")
-
-configure_file(${CMAKE_CURRENT_SOURCE_DIR}/windows/version.rc.in ${CMAKE_CURRENT_BINARY_DIR}/version.rc
-    @ONLY)
-target_sources(${program} PRIVATE
-    ${CMAKE_CURRENT_BINARY_DIR}/program.rc ${CMAKE_CURRENT_BINARY_DIR}/version.rc)
+# It draws itself for each monitor's DPI, as Qt sets up at run time.
+orbel_windows_records(${program} "${ORBEL_PRODUCT_NAME}" [[
+      <dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">true/pm</dpiAware>
+      <dpiAwareness xmlns="http://schemas.microsoft.com/SMI/2016/WindowsSettings">PerMonitorV2</dpiAwareness>]]
+    ${icon})
 set_target_properties(${program} PROPERTIES WIN32_EXECUTABLE ON)
 # The tests run the very file that ships.
 add_custom_command(TARGET ${program} POST_BUILD
