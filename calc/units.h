@@ -37,4 +37,12 @@ inline constexpr std::array<FieldUnit, 3> kFieldUnits = {{
 }};
 // clang-format on
 
+// A field's fixed unit, or none where the unit system gives it.
+constexpr const FieldUnit* fixedUnit(Field field) {
+    for (const FieldUnit& fixed : kFieldUnits)
+        if (fixed.field == field)
+            return &fixed;
+    return nullptr;
+}
+
 } // namespace orbel

@@ -134,9 +134,8 @@ int printOne(const LensRequest& request) {
     for (const FieldRow& row : kFields) {
         const std::string& text = result.fields.text(row.field);
         std::string_view unit = lengthUnit;
-        for (const FieldUnit& fixed : kFieldUnits)
-            if (fixed.field == row.field)
-                unit = fixed.label.empty() ? fixed.spoken : fixed.label;
+        if (const FieldUnit* fixed = fixedUnit(row.field))
+            unit = fixed->label.empty() ? fixed->spoken : fixed->label;
         std::string line = std::string(row.caption) + ":";
         if (!text.empty())
             line += " " + text + " " + std::string(unit);

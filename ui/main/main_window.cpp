@@ -107,9 +107,8 @@ void MainWindow::nameFields() {
 }
 
 std::string_view MainWindow::spokenUnit(Field which) const {
-    for (const FieldUnit& fixed : kFieldUnits)
-        if (fixed.field == which)
-            return fixed.spoken;
+    if (const FieldUnit* fixed = fixedUnit(which))
+        return fixed->spoken;
     for (std::size_t i = 0; i < kUnits.size(); ++i)
         if (units_[i]->isChecked())
             return kUnits[i].system.spoken;
