@@ -10,27 +10,26 @@ using orbel::LensFields;
 
 // One Calculate from the user's two typed values, the way the window runs it:
 // a fresh copy of the texts each time, so every step does its real work.
-void calculateIn(benchmark::State& state, orbel::UnitFlags units, const char* dist,
-                 const char* fmm) {
+void calculateIn(benchmark::State& state, orbel::Units units, const char* dist, const char* fmm) {
     LensFields typed;
-    typed.dist = dist;
-    typed.fmm = fmm;
+    typed.distance = dist;
+    typed.focalLength = fmm;
     typed.units = units;
     for (auto _ : state) {
         LensFields fields = typed;
         benchmark::DoNotOptimize(orbel::calculate(fields));
-        benchmark::DoNotOptimize(fields.wdth.data());
+        benchmark::DoNotOptimize(fields.width.data());
     }
 }
 
 void BM_CalculateMeters(benchmark::State& state) {
-    calculateIn(state, {true, false, false}, "10", "35");
+    calculateIn(state, orbel::Units::Meters, "10", "35");
 }
 void BM_CalculateFeet(benchmark::State& state) {
-    calculateIn(state, {false, false, true}, "30", "35");
+    calculateIn(state, orbel::Units::Feet, "30", "35");
 }
 void BM_CalculateInches(benchmark::State& state) {
-    calculateIn(state, {false, true, false}, "120", "50");
+    calculateIn(state, orbel::Units::Inches, "120", "50");
 }
 
 void BM_TextToNumber(benchmark::State& state) {

@@ -56,11 +56,13 @@ double coreRate(const std::vector<Row>& block, long count) {
     for (long i = 0; i < count; ++i) {
         const Row& row = block[static_cast<std::size_t>(i) % block.size()];
         orbel::LensFields fields;
-        fields.units = {row.units[0] == 'm', row.units[0] == 'i', row.units[0] == 'f'};
-        fields.dist = row.distance;
-        fields.fmm = row.focal;
-        fields.sensor = sensors[row.camera - 1];
-        written += orbel::calculate(fields).written.contains(orbel::Field::Wdth) ? 1 : 0;
+        fields.units = row.units[0] == 'm'   ? orbel::Units::Meters
+                       : row.units[0] == 'i' ? orbel::Units::Inches
+                                             : orbel::Units::Feet;
+        fields.distance = row.distance;
+        fields.focalLength = row.focal;
+        fields.sensorWidth = sensors[row.camera - 1];
+        written += orbel::calculate(fields).written.contains(orbel::Field::Width) ? 1 : 0;
     }
     const double rate = static_cast<double>(count) / (cpuSeconds() - start);
     return written == static_cast<std::size_t>(count) ? rate : 0.0;

@@ -40,11 +40,11 @@ void BM_CalculateThroughTheWindow(benchmark::State& state) {
     }
     // The window must show what the core computes from the same texts.
     LensFields typed;
-    typed.dist = dist->text().toStdString();
-    typed.fmm = fmm->text().toStdString();
+    typed.distance = dist->text().toStdString();
+    typed.focalLength = fmm->text().toStdString();
     orbel::calculate(typed);
-    if (wdth->text().toStdString() != typed.wdth || fov->text().toStdString() != typed.fov ||
-        typed.fov.empty())
+    if (wdth->text().toStdString() != typed.width ||
+        fov->text().toStdString() != typed.fieldOfView || typed.fieldOfView.empty())
         state.SkipWithError("Calculate through the window gave other texts than the core");
 }
 BENCHMARK(BM_CalculateThroughTheWindow);

@@ -22,7 +22,7 @@ std::string customPrompt(const CustomEntry& entry);
 
 // What an accepted entry changes.
 struct CustomResult {
-    std::string sensor;  // the new Sensor text
+    std::string sensor;  // the new sensor width, as text
     std::string caption; // the prefix and the text as typed
     std::string tooltip; // the new width and "mm"
 };

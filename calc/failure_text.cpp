@@ -10,13 +10,13 @@ namespace orbel {
 namespace {
 
 std::string cannotCalculate(Field target) {
-    if (target == Field::FOV)
+    if (target == Field::FieldOfView)
         return "Cannot calculate the field of view: ";
     return "Cannot calculate " + std::string(fieldRow(target).caption) + ": ";
 }
 
 std::string subject(Field field) {
-    if (field == Field::Sensor)
+    if (field == Field::SensorWidth)
         return "the sensor width of the selected camera";
     return std::string(fieldRow(field).caption);
 }
@@ -45,10 +45,11 @@ std::string failureText(const LensFailure& failure, const LensFields& fields) {
     const Field cause = *failure.cause;
     switch (failure.error) {
     case ErrorCode::TypeMismatch:
-        if (fields.text(cause).empty() && cause != Field::Sensor)
-            return "Please type two of " + std::string(fieldRow(Field::Wdth).caption) + ", " +
-                   std::string(fieldRow(Field::Dist).caption) + " and " +
-                   std::string(fieldRow(Field::Fmm).caption) + ", and leave the third one empty.";
+        if (fields.text(cause).empty() && cause != Field::SensorWidth)
+            return "Please type two of " + std::string(fieldRow(Field::Width).caption) + ", " +
+                   std::string(fieldRow(Field::Distance).caption) + " and " +
+                   std::string(fieldRow(Field::FocalLength).caption) +
+                   ", and leave the third one empty.";
         if (trimBlanks(fields.text(cause)).empty())
             return cannotCalculate(failure.target) + subject(cause) +
                    " holds only spaces. Empty it or type a number.";

@@ -7,46 +7,42 @@
 
 namespace orbel {
 
-// The five field texts of the main window and its unit selection: the whole
-// data model of a calculation. Every quantity lives here as text, exactly as
-// the user sees it. The unit defaults are the window's start state, which the
-// window's description checks them against.
-enum class Field { Wdth, Dist, Fmm, Sensor, FOV };
+// The record of one calculation: the five quantities of a lens and the unit
+// system of the two lengths. Every quantity lives here as text, exactly as
+// the user sees it; the record starts as the window does, in meters.
+enum class Field { Width, Distance, FocalLength, SensorWidth, FieldOfView };
 
-struct UnitFlags {
-    bool meters = true;
-    bool inches = false;
-    bool feet = false;
-};
+// Object width and distance are in the unit system's unit; focal length and
+// sensor width always in millimetres, the field of view in degrees.
+enum class Units { Feet, Inches, Meters };
 
 struct LensFields {
-    std::string wdth;
-    std::string dist;
-    std::string fmm;
-    std::string sensor;
-    std::string fov;
-    UnitFlags units;
+    std::string width;
+    std::string distance;
+    std::string focalLength;
+    std::string sensorWidth;
+    std::string fieldOfView;
+    Units units = Units::Meters;
 
     std::string& text(Field field);
     const std::string& text(Field field) const;
 };
 
-// Each field: its text box's name, the caption a user knows it by, and its
-// text in the record. In the order of Field.
+// Each field: the caption a user knows it by, and its text in the record. In
+// the order of Field.
 struct FieldRow {
     Field field;
-    std::string_view control;
     std::string_view caption;
     std::string LensFields::*text;
 };
 
 // clang-format off
 inline constexpr std::array<FieldRow, 5> kFields = {{
-    {Field::Wdth,   "Wdth",   "Object Width",    &LensFields::wdth},
-    {Field::Dist,   "Dist",   "Object Distance", &LensFields::dist},
-    {Field::Fmm,    "Fmm",    "Lens f",          &LensFields::fmm},
-    {Field::Sensor, "Sensor", "Sensor Width",    &LensFields::sensor},
-    {Field::FOV,    "FOV",    "FOV",             &LensFields::fov},
+    {Field::Width,       "Object Width",    &LensFields::width},
+    {Field::Distance,    "Object Distance", &LensFields::distance},
+    {Field::FocalLength, "Lens f",          &LensFields::focalLength},
+    {Field::SensorWidth, "Sensor Width",    &LensFields::sensorWidth},
+    {Field::FieldOfView, "FOV",             &LensFields::fieldOfView},
 }};
 // clang-format on
 

@@ -32,10 +32,10 @@ public:
     explicit Operands(const LensFields& fields)
         : fields_(fields) {}
 
-    double S() const { return number(Field::Sensor); }
-    double W() const { return number(Field::Wdth); }
-    double D() const { return number(Field::Dist); }
-    double F() const { return number(Field::Fmm); }
+    double S() const { return number(Field::SensorWidth); }
+    double W() const { return number(Field::Width); }
+    double D() const { return number(Field::Distance); }
+    double F() const { return number(Field::FocalLength); }
 
     // A division by a field's number: a zero there is that field's fault.
     static double over(double dividend, double divisor, Field divisorField) {
@@ -79,39 +79,39 @@ constexpr double m = kInchesPerMm;
 
 // clang-format off
 constexpr Step kMetersSteps[] = {
-    {Field::Wdth, [](const Operands& o) { const double s = o.S(); const double d = o.D();
+    {Field::Width, [](const Operands& o) { const double s = o.S(); const double d = o.D();
                                           const double p = product(s, d);
-                                          return o.over(p, o.F(), Field::Fmm); }, false},
-    {Field::Fmm,  [](const Operands& o) { const double d = o.D();
-                                          const double q = o.over(d, o.W(), Field::Wdth);
+                                          return o.over(p, o.F(), Field::FocalLength); }, false},
+    {Field::FocalLength,  [](const Operands& o) { const double d = o.D();
+                                          const double q = o.over(d, o.W(), Field::Width);
                                           return product(o.S(), q); }, false},
-    {Field::Dist, [](const Operands& o) { const double f = o.F(); const double w = o.W();
+    {Field::Distance, [](const Operands& o) { const double f = o.F(); const double w = o.W();
                                           const double p = product(f, w);
-                                          return o.over(p, o.S(), Field::Sensor); }, false},
+                                          return o.over(p, o.S(), Field::SensorWidth); }, false},
 };
 
 constexpr Step kFeetSteps[] = {
-    {Field::Wdth, [](const Operands& o) { const double a = product(o.S(), k);
+    {Field::Width, [](const Operands& o) { const double a = product(o.S(), k);
                                           const double b = product(o.D(), a);
-                                          return o.overFeet(b, o.F(), Field::Fmm); }, false},
-    {Field::Fmm,  [](const Operands& o) { const double d = o.D();
-                                          const double q = o.over(d, o.W(), Field::Wdth);
+                                          return o.overFeet(b, o.F(), Field::FocalLength); }, false},
+    {Field::FocalLength,  [](const Operands& o) { const double d = o.D();
+                                          const double q = o.over(d, o.W(), Field::Width);
                                           return quotient(product(product(o.S(), k), q), k); }, false},
-    {Field::Dist, [](const Operands& o) { const double a = product(o.F(), k);
+    {Field::Distance, [](const Operands& o) { const double a = product(o.F(), k);
                                           const double b = product(o.W(), a);
-                                          return o.overFeet(b, o.S(), Field::Sensor); }, false},
+                                          return o.overFeet(b, o.S(), Field::SensorWidth); }, false},
 };
 
 constexpr Step kInchSteps[] = {
-    {Field::Wdth, [](const Operands& o) { const double a = product(o.S(), k);
+    {Field::Width, [](const Operands& o) { const double a = product(o.S(), k);
                                           const double b = product(quotient(o.D(), kInchesPerFoot), a);
-                                          return o.overFeet(b, o.F(), Field::Fmm); }, true},
-    {Field::Fmm,  [](const Operands& o) { const double d = o.D();
-                                          const double q = o.over(d, o.W(), Field::Wdth);
+                                          return o.overFeet(b, o.F(), Field::FocalLength); }, true},
+    {Field::FocalLength,  [](const Operands& o) { const double d = o.D();
+                                          const double q = o.over(d, o.W(), Field::Width);
                                           return quotient(product(product(o.S(), m), q), m); }, false},
-    {Field::Dist, [](const Operands& o) { const double a = product(o.F(), k);
+    {Field::Distance, [](const Operands& o) { const double a = product(o.F(), k);
                                           const double b = product(quotient(o.W(), kInchesPerFoot), a);
-                                          return o.overFeet(b, o.S(), Field::Sensor); }, true},
+                                          return o.overFeet(b, o.S(), Field::SensorWidth); }, true},
 };
 // clang-format on
 
@@ -135,11 +135,11 @@ public:
     // The field of view reads the focal length as the steps above left it,
     // rounded, and is itself not rounded.
     void writeFieldOfView() {
-        attempt(Field::FOV, [&] {
+        attempt(Field::FieldOfView, [&] {
             const Operands o(fields_);
             const double s = o.S();
             const double f = o.F();
-            const double q = o.over(s, sum(f, f), Field::Fmm);
+            const double q = o.over(s, sum(f, f), Field::FocalLength);
             const double a = arctangent(q);
             const double t = sum(a, a);
             return product(t, quotient(180, std::numbers::pi));
@@ -172,18 +172,18 @@ private:
 } // namespace
 
 LensOutcome calculate(LensFields& fields) {
-    if (fields.wdth.empty() && fields.fmm.empty() && fields.dist.empty())
+    if (fields.width.empty() && fields.focalLength.empty() && fields.distance.empty())
         return {};
 
     Calculation calculation(fields);
-    if (fields.units.meters && !calculation.run(kMetersSteps))
+    if (fields.units == Units::Meters && !calculation.run(kMetersSteps))
         return calculation.outcome();
-    if (fields.units.inches) {
-        // The inches system has no field-of-view step: FOV keeps its text.
+    if (fields.units == Units::Inches) {
+        // The inches system has no field-of-view step: the field of view keeps its text.
         calculation.run(kInchSteps);
         return calculation.outcome();
     }
-    if (fields.units.feet && !calculation.run(kFeetSteps))
+    if (fields.units == Units::Feet && !calculation.run(kFeetSteps))
         return calculation.outcome();
     calculation.writeFieldOfView();
     return calculation.outcome();

@@ -21,30 +21,30 @@ constexpr CustomEntry kNano  {"Hor. Res X .0074mm", "640",  0.0074, "Nano/Pico "
 constexpr CustomEntry kGiga  {"Hor. Res X .008mm",  "640",  0.008,  "Giga "};
 constexpr CustomEntry kTera  {"Hor. Res X .014mm",  "640",  0.014,  "Tera/Deca"};
 
-constexpr std::array<Preset, 15> kPresets = {{
-    // control     page          caption                                  tooltip             width  pixels custom first choice
-    {"Option9",  Page::Frame2, "Brava - 2560x1920",                    "28.16mm",          28.16,  2560, nullptr, false},
-    {"Option13", Page::Frame2, "Brava - 1920x1080",                    "21.12mm",          21.12,  1920, nullptr, false},
-    {"Option14", Page::Frame2, "Brava - 1280x960",                     "14.08mm",          14.08,  1280, nullptr, false},
-    {"Option15", Page::Frame2, "Brava - 512x384",                      "5.63mm, 11um",     5.632,   512, &kBrava, false},
-    {"Option7",  Page::Frame2, "DaloA/DaloB/DaloC/ Rundo - 1280x1024", "27.77mm",          27.776, 1280, nullptr, true},
-    {"Option4",  Page::Frame2, "DaloA/DaloB/DaloC/ Rundo - 640x480",   "13.888mm, 21.7um", 13.888,  640, &kDalo,  false},
-    {"Option8",  Page::Frame2, "Dalo Mini",                            "6.336mm, 9.9um",   6.336,     0, nullptr, false},
-    {"Option18", Page::Frame2, "Lumo - 1280x1024",                     "8.46mm, 6.6um",    8.46,   1280, &kLumo,  false},
+constexpr std::array<Preset, kPresetCount> kPresets = {{
+    // page        caption                                  tooltip             width  pixels custom first choice
+    {Page::First,  "Brava - 2560x1920",                    "28.16mm",          28.16,  2560, nullptr, false},
+    {Page::First,  "Brava - 1920x1080",                    "21.12mm",          21.12,  1920, nullptr, false},
+    {Page::First,  "Brava - 1280x960",                     "14.08mm",          14.08,  1280, nullptr, false},
+    {Page::First,  "Brava - 512x384",                      "5.63mm, 11um",     5.632,   512, &kBrava, false},
+    {Page::First,  "DaloA/DaloB/DaloC/ Rundo - 1280x1024", "27.77mm",          27.776, 1280, nullptr, true},
+    {Page::First,  "DaloA/DaloB/DaloC/ Rundo - 640x480",   "13.888mm, 21.7um", 13.888,  640, &kDalo,  false},
+    {Page::First,  "Dalo Mini",                            "6.336mm, 9.9um",   6.336,     0, nullptr, false},
+    {Page::First,  "Lumo - 1280x1024",                     "8.46mm, 6.6um",    8.46,   1280, &kLumo,  false},
 
-    {"Option1",  Page::Frame3, " Hexa /Pask 1280x1024",                "15.36mm",          15.36,  1280, nullptr, false},
-    {"Option2",  Page::Frame3, "Hexa /Pask 640x480",                   "7.68mm",           7.68,    640, nullptr, false},
-    {"Option6",  Page::Frame3, "Quarrow Kilo",                         "8.192mm",          8.192,     0, nullptr, true},
-    {"Option5",  Page::Frame3, "Sorel Mini && Tauk",                   "4.8mm",            4.8,       0, nullptr, false},
-    {"Option3",  Page::Frame3, "Quarrow Nano",                         "4.7mm, 7.4um",     4.736,     0, &kNano,  false},
-    {"Option16", Page::Frame3, "Quarrow Giga",                         "13.56mm, 8um",     13.568,    0, &kGiga,  false},
-    {"Option17", Page::Frame3, "Quarrow Tera",                         "17.92mm, 14um",    17.92,     0, &kTera,  false},
+    {Page::Second, " Hexa /Pask 1280x1024",                "15.36mm",          15.36,  1280, nullptr, false},
+    {Page::Second, "Hexa /Pask 640x480",                   "7.68mm",           7.68,    640, nullptr, false},
+    {Page::Second, "Quarrow Kilo",                         "8.192mm",          8.192,     0, nullptr, true},
+    {Page::Second, "Sorel Mini && Tauk",                   "4.8mm",            4.8,       0, nullptr, false},
+    {Page::Second, "Quarrow Nano",                         "4.7mm, 7.4um",     4.736,     0, &kNano,  false},
+    {Page::Second, "Quarrow Giga",                         "13.56mm, 8um",     13.568,    0, &kGiga,  false},
+    {Page::Second, "Quarrow Tera",                         "17.92mm, 14um",    17.92,     0, &kTera,  false},
 }};
 // clang-format on
 
 // Each page has one first choice: the camera a page turn selects.
 constexpr bool oneFirstChoicePerPage() {
-    for (const Page page : {Page::Frame2, Page::Frame3}) {
+    for (const Page page : {Page::First, Page::Second}) {
         int choices = 0;
         for (const Preset& preset : kPresets)
             choices += preset.page == page && preset.firstChoice ? 1 : 0;
@@ -59,13 +59,6 @@ static_assert(oneFirstChoicePerPage());
 
 std::span<const Preset> presets() {
     return kPresets;
-}
-
-const Preset* findPreset(std::string_view control) {
-    const auto found = std::find_if(kPresets.begin(), kPresets.end(), [&](const Preset& preset) {
-        return preset.control == control;
-    });
-    return found == kPresets.end() ? nullptr : &*found;
 }
 
 const Preset& defaultPreset(Page page) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -7,14 +8,13 @@
 namespace orbel {
 
 // The two camera pages; exactly one is visible at a time.
-enum class Page { Frame2, Frame3 };
+enum class Page { First, Second };
 
 struct CustomEntry;
 
-// One camera preset: an option button on a camera page. Selecting it writes
-// its sensor width into the hidden Sensor field.
+// One camera preset on a camera page. Selecting it sets the sensor width of
+// the calculation.
 struct Preset {
-    std::string_view control; // the option button's name
     Page page;
     std::string_view caption; // "&&" shows as one ampersand
     std::string_view tooltip;
@@ -24,16 +24,16 @@ struct Preset {
     bool firstChoice; // selected when its page is turned to, and at start on the shown page
 };
 
-// The fifteen presets, page by page, top to bottom.
-std::span<const Preset> presets();
+inline constexpr std::size_t kPresetCount = 15;
 
-// The preset with this control name, or nullptr.
-const Preset* findPreset(std::string_view control);
+// The fifteen presets, page by page, top to bottom: a preset is known by its
+// place here.
+std::span<const Preset> presets();
 
 // The preset a page turn selects on the page it shows: its first choice.
 const Preset& defaultPreset(Page page);
 
-// The text a selection writes into Sensor ("27.776", "4.8").
+// The sensor width a selection sets, as text ("27.776", "4.8").
 std::string sensorText(const Preset& preset);
 
 // The caption as the window shows it: "&&" is one ampersand.

@@ -99,13 +99,12 @@ const LensResult& LensCalculator::run(const LensRequest& request) {
     }
 
     LensFields& fields = result_.fields;
-    fields.units = {false, false, false};
-    fields.units.*unit->flag = true;
-    fields.wdth = request.width;
-    fields.dist = request.distance;
-    fields.fmm = request.focal;
-    fields.sensor = sensor_;
-    fields.fov.clear();
+    fields.units = unit->units;
+    fields.width = request.width;
+    fields.distance = request.distance;
+    fields.focalLength = request.focal;
+    fields.sensorWidth = sensor_;
+    fields.fieldOfView.clear();
     const LensOutcome outcome = calculate(fields);
     if (outcome.failure) {
         result_.kind = LensResult::Kind::Failed;
@@ -113,7 +112,7 @@ const LensResult& LensCalculator::run(const LensRequest& request) {
     }
     if (pixels_ != 0.0) {
         try {
-            result_.pixelsPerUnit = numberToText(quotient(pixels_, textToNumber(fields.wdth)));
+            result_.pixelsPerUnit = numberToText(quotient(pixels_, textToNumber(fields.width)));
         } catch (const RunTimeError&) {
             // No usable width: the column stays blank.
         }
@@ -181,10 +180,10 @@ int fillTable(CsvReader& reader, CsvWriter& writer, const LensRequest& defaults,
 
         for (std::size_t c = 0; c < 3; ++c)
             writer.field(request.*members[c]);
-        writer.field(filled ? result->fields.wdth : request.width);
-        writer.field(filled ? result->fields.dist : request.distance);
-        writer.field(filled ? result->fields.fmm : request.focal);
-        writer.field(filled ? result->fields.fov : std::string_view());
+        writer.field(filled ? result->fields.width : request.width);
+        writer.field(filled ? result->fields.distance : request.distance);
+        writer.field(filled ? result->fields.focalLength : request.focal);
+        writer.field(filled ? result->fields.fieldOfView : std::string_view());
         writer.field(filled ? result->pixelsPerUnit : std::string_view());
         if (filled) {
             writer.field(result->message);

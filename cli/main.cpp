@@ -116,7 +116,7 @@ void listCameras() {
         std::string width = sensorText(cameras[i]);
         width.insert(0, width.size() < 7 ? 7 - width.size() : 0, ' ');
         std::printf("%2zu  %s %s mm  page %d\n", i + 1, caption.c_str(), width.c_str(),
-                    cameras[i].page == Page::Frame2 ? 1 : 2);
+                    cameras[i].page == Page::First ? 1 : 2);
     }
 }
 
@@ -127,10 +127,7 @@ int printOne(const LensRequest& request) {
     const LensResult& result = calculator.run(request);
     if (result.kind == LensResult::Kind::Refused)
         return usageError(result.message);
-    std::string_view lengthUnit;
-    for (const UnitSystem& system : kUnitSystems)
-        if (result.fields.units.*system.flag)
-            lengthUnit = trimBlanks(system.label);
+    const std::string_view lengthUnit = trimBlanks(unitSystem(result.fields.units).label);
     for (const FieldRow& row : kFields) {
         const std::string& text = result.fields.text(row.field);
         std::string_view unit = lengthUnit;
@@ -194,7 +191,7 @@ int main(int argc, char** argv) {
 #endif
     Options options;
     // The window's start state: its first camera, in meters.
-    options.request.camera = shownCaption(defaultPreset(Page::Frame2));
+    options.request.camera = shownCaption(defaultPreset(Page::First));
     options.request.units = "meters";
     std::string error;
     if (!parse(argc, argv, options, error))

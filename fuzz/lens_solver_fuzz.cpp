@@ -1,7 +1,8 @@
-// Calculate over any texts and any unit flags, several or none at once.
-// Input: one byte of flags (1 Meters, 2 inches, 4 Feet), then the texts of
-// Wdth, Dist, Fmm, Sensor and FOV separated by '|'. It writes only fields that
-// were empty (and FOV, never in inches), only numbers that read back as
+// Calculate over any texts in any unit system.
+// Input: one byte choosing the units (its value modulo 3: feet, inches,
+// meters), then the texts of width, distance, focal length, sensor width and
+// field of view separated by '|'. It writes only fields that were empty (and
+// the field of view, never in inches), only numbers that read back as
 // themselves; a failure leaves its own field as it was and has words.
 #include "calc/failure_text.h"
 #include "calc/lens_solver.h"
@@ -27,22 +28,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace orbel;
     if (size < 1)
         return 0;
-    LensFields fields{"", "", "", "", "", {}}; // a text the input lacks is empty
-    fields.units = {(data[0] & 1) != 0, (data[0] & 2) != 0, (data[0] & 4) != 0};
+    LensFields fields{"", "", "", "", "", Units::Meters}; // a text the input lacks is empty
+    fields.units = static_cast<Units>(data[0] % 3);
     std::istringstream typed(std::string(reinterpret_cast<const char*>(data + 1), size - 1));
     for (const FieldRow& row : kFields)
         std::getline(typed, fields.*row.text, '|');
     const LensFields before = fields;
     const LensOutcome outcome = calculate(fields);
 
-    for (const auto& [field, control, caption, member] : kFields) {
+    for (const auto& [field, caption, member] : kFields) {
         const std::string& text = fields.*member;
         if (!outcome.written.contains(field)) {
             check(text == before.text(field));
             continue;
         }
-        check(field == Field::FOV ? !before.units.inches
-                                  : before.text(field).empty() && field != Field::Sensor);
+        check(field == Field::FieldOfView
+                  ? before.units != Units::Inches
+                  : before.text(field).empty() && field != Field::SensorWidth);
         check(numberToText(textToNumber(text)) == text);
     }
     if (outcome.failure)

@@ -11,15 +11,15 @@
 namespace orbel {
 namespace {
 
-constexpr UnitFlags M{true, false, false}, I{false, true, false}, F{false, false, true};
+constexpr Units M = Units::Meters, I = Units::Inches, F = Units::Feet;
 const char* const kTypeTwo =
     "Please type two of Object Width, Object Distance and Lens f, and leave the third one empty.";
 
-// The texts of Wdth, Dist, Fmm, Sensor (empty: the start camera's 27.776) and
-// FOV before Calculate and after it (empty: as before); a failure leaves its
+// The texts of width, distance, focal length, sensor width (empty: the start camera's 27.776) and
+// field of view before Calculate and after it (empty: as before); a failure leaves its
 // field as it was and says why in one message. A row: units, before, after,
 // message.
-using Row = std::tuple<UnitFlags, const char*, const char*, const char*>;
+using Row = std::tuple<Units, const char*, const char*, const char*>;
 
 const Row kRows[] = {
     {M, "|10|35||", "7.936|10|35||43.2863559301607", ""},
@@ -51,13 +51,13 @@ const Row kRows[] = {
     {F, "|142|2.5e-323||o", "", "Cannot calculate Object Width: the result is too large."},
 };
 
-LensFields record(const char* texts, UnitFlags units) {
+LensFields record(const char* texts, Units units) {
     LensFields fields;
     fields.units = units;
     std::istringstream in(texts);
     for (const FieldRow& field : kFields)
         std::getline(in, fields.*field.text, '|');
-    fields.sensor = fields.sensor.empty() ? "27.776" : fields.sensor;
+    fields.sensorWidth = fields.sensorWidth.empty() ? "27.776" : fields.sensorWidth;
     return fields;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/lens_table.h"
 #include "support/tables.h"
+#include "ui/main/main_window_layout.h"
 #include "window_test.h"
 
 #include <QProcess>
@@ -35,8 +36,9 @@ TEST_F(WindowTest, CommandLineFillsATableAsTheWindowDoes) {
     for (std::size_t r = 1; r < rows.size(); ++r) {
         const auto& row = rows[r];
         const Preset& camera = *findCamera(row[0]);
-        const QString control = QString::fromUtf8(camera.control);
-        QString story = camera.page == Page::Frame3 ? "double Frame2;" : "";
+        const QString control = QString::fromUtf8(
+            kCameraControls[static_cast<std::size_t>(&camera - presets().data())]);
+        QString story = camera.page == Page::Second ? "double Frame2;" : "";
         story += "click " + control;
         if (!row[1].empty())
             story += ";answer " + QString::fromStdString(row[1]) + ";double " + control;

@@ -33,7 +33,7 @@ MainWindow::~MainWindow() = default;
 // ---- What the user does -------------------------------------------------
 
 void MainWindow::selectCamera(const Preset& preset) {
-    field(Field::Sensor)->setText(toQString(sensorText(preset)));
+    field(Field::SensorWidth)->setText(toQString(sensorText(preset)));
 }
 
 void MainWindow::enterCustomResolution(const Preset& preset) {
@@ -43,7 +43,7 @@ void MainWindow::enterCustomResolution(const Preset& preset) {
     const auto result = applyCustomResolution(entry, entered);
     if (!result)
         return; // cancelled or not a number: nothing changes
-    field(Field::Sensor)->setText(toQString(result->sensor));
+    field(Field::SensorWidth)->setText(toQString(result->sensor));
     OptionButton* button = camera(preset);
     button->setText(toQString(result->caption));
     setCameraTip(button, toQString(result->tooltip), true);
@@ -53,8 +53,8 @@ void MainWindow::enterCustomResolution(const Preset& preset) {
 void MainWindow::chooseUnits(const UnitRow& unit) {
     for (QLabel* label : unitLabels_)
         label->setText(toQString(unit.system.label));
-    field(Field::Wdth)->clear();
-    field(Field::Dist)->clear();
+    field(Field::Width)->clear();
+    field(Field::Distance)->clear();
     nameFields();
 }
 
@@ -63,7 +63,7 @@ void MainWindow::emptyField(Field which) {
 }
 
 void MainWindow::turnPage(Page from) {
-    const Page to = from == Page::Frame2 ? Page::Frame3 : Page::Frame2;
+    const Page to = from == Page::First ? Page::Second : Page::First;
     page(to)->show();
     page(from)->hide();
     for (OptionButton* button : page(from)->findChildren<OptionButton*>()) {
@@ -131,7 +131,8 @@ LensFields MainWindow::fields() const {
     for (const FieldRow& row : kFields)
         record.*row.text = field(row.field)->text().toStdString();
     for (std::size_t i = 0; i < kUnits.size(); ++i)
-        record.units.*kUnits[i].system.flag = units_[i]->isChecked();
+        if (units_[i]->isChecked())
+            record.units = kUnits[i].system.units;
     return record;
 }
 
@@ -155,7 +156,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (preset && (key == Qt::Key_PageDown || key == Qt::Key_PageUp)) {
         turnPage(preset->page);
-        const Page shown = preset->page == Page::Frame2 ? Page::Frame3 : Page::Frame2;
+        const Page shown = preset->page == Page::First ? Page::Second : Page::First;
         camera(defaultPreset(shown))->setFocus(Qt::OtherFocusReason);
     } else if (preset && preset->custom && button->isChecked() &&
                (key == Qt::Key_Return || key == Qt::Key_Enter)) {
@@ -171,7 +172,7 @@ namespace {
 
 // A camera stands on the page the catalogue gives it.
 std::string_view cameraPage(const ControlRow& row) {
-    const Preset* preset = findPreset(row.name);
+    const Preset* preset = cameraOf(row.name);
     return preset ? kPageControls[static_cast<std::size_t>(preset->page)] : row.container;
 }
 
@@ -190,7 +191,7 @@ void MainWindow::build() {
     tabOrder_ = built.tabOrder;
 
     for (const FieldRow& row : kFields) {
-        fields_[static_cast<std::size_t>(row.field)] = built.get<TextBox>(row.control);
+        fields_[static_cast<std::size_t>(row.field)] = built.get<TextBox>(fieldControl(row.field));
         connect(field(row.field), &TextBox::doubleClicked, this,
                 [this, which = row.field] { emptyField(which); });
     }
@@ -199,8 +200,9 @@ void MainWindow::build() {
         connect(pages_[i], &Frame::doubleClicked, this,
                 [this, from = static_cast<Page>(i)] { turnPage(from); });
     }
-    for (const Preset& preset : presets()) {
-        auto* button = built.get<OptionButton>(preset.control);
+    for (std::size_t i = 0; i < kPresetCount; ++i) {
+        const Preset& preset = presets()[i];
+        auto* button = built.get<OptionButton>(kCameraControls[i]);
         cameras_.push_back(button);
         button->setText(toQString(preset.caption));
         setCameraTip(button, toQString(preset.tooltip), preset.custom != nullptr);

@@ -3,6 +3,9 @@
 
 #include "ui/window_look.h"
 
+#include <algorithm>
+#include <cstddef>
+
 namespace orbel {
 namespace {
 
@@ -22,13 +25,14 @@ constexpr const ControlRow& rowOf(std::span<const ControlRow> rows, std::string_
 constexpr bool agreesWithTheCore(std::span<const ControlRow> rows) {
     bool agrees = true;
     for (const UnitRow& unit : kUnits)
-        agrees &= UnitFlags{}.*unit.system.flag == (rowOf(rows, unit.control).state == S::Selected);
+        agrees &= (LensFields{}.units == unit.system.units) ==
+                  (rowOf(rows, unit.control).state == S::Selected);
     for (const FieldRow& field : kFields)
-        agrees &= rowOf(rows, field.control).kind == K::TextBox;
+        agrees &= rowOf(rows, fieldControl(field.field)).kind == K::TextBox;
     for (const ControlRow& row : rows)
         if (!row.labelFor.empty())
             for (const FieldRow& field : kFields)
-                agrees &= field.control != row.labelFor || field.caption == row.caption;
+                agrees &= fieldControl(field.field) != row.labelFor || field.caption == row.caption;
     return agrees;
 }
 
@@ -84,6 +88,13 @@ std::span<const ControlRow> mainWindowControls() {
     static_assert(agreesWithTheCore(kControls) && wellFormed(kControls) &&
                   onWholePixels({kFormWidthTwips, kFormHeightTwips}));
     return kControls;
+}
+
+const Preset* cameraOf(std::string_view control) {
+    const auto at = std::find(kCameraControls.begin(), kCameraControls.end(), control);
+    return at == kCameraControls.end()
+               ? nullptr
+               : &presets()[static_cast<std::size_t>(at - kCameraControls.begin())];
 }
 
 } // namespace orbel
