@@ -94,11 +94,13 @@ bench-build:
 	@cmake --build $(BUILD)-bench -j $(JOBS)
 
 # Calculate in the core and through the real window, and the conversions;
-# orbel-lens on a million and ten million rows.
+# orbel-lens on a million and ten million rows; the arctangent against MPFR
+# on ten million arguments.
 bench: bench-build
 	@$(BUILD)-bench/bench/orbel_bench
 	@$(BUILD)-bench/bench/orbel_window_bench
 	@$(BUILD)-bench/bench/orbel_cli_bench
+	@$(BUILD)-bench/bench/orbel_arctangent_bench
 
 # Start-up and peak memory of the program against the toolkit's floor.
 BENCH_RUNS ?= 20

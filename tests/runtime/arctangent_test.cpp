@@ -1,0 +1,88 @@
+// The arctangent against MPFR's, which rounds atan to 53 bits correctly.
+#include "runtime/arctangent.h"
+
+#include <gtest/gtest.h>
+#include <mpfr.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <numbers>
+#include <random>
+#include <utility>
+
+namespace orbel::testing {
+namespace {
+
+double reference(double x) {
+    mpfr_t m;
+    mpfr_init2(m, 53);
+    mpfr_set_d(m, x, MPFR_RNDN);
+    mpfr_atan(m, m, MPFR_RNDN);
+    const double y = mpfr_get_d(m, MPFR_RNDN);
+    mpfr_clear(m);
+    return y;
+}
+
+using Limits = std::numeric_limits<double>;
+// The ends of the evaluations' ranges, and the hardest arguments found by
+// bench/arctangent_bench: their arctangent lies within 2^-n of the gap
+// between two doubles from the midpoint, n after each.
+constexpr double kRows[] = {
+    0.0,
+    Limits::quiet_NaN(),
+    Limits::infinity(),
+    Limits::max(),
+    Limits::denorm_min(),
+    0x1p-27,
+    0x1.fffffffffffffp-28,
+    0x1p53,
+    0x1.fffffffffffffp52,
+    1,
+    0x1p-8,
+    0x1.8p-8,
+    0x1.2d22295aa93cfp-1, // the platform's atan is wrong on Debian 12
+    0x1.c74847a112b6ap-25,
+    0x1.0a402fcc79299p-25,
+    0x1.d12ed0af1a27fp-27, // 55.0 54.3 54.3
+    0x1.250bfe1b082f5p-26,
+    0x1.3bacd6561ff5fp-25,
+    0x1.f72eae568cee8p-24, // 53.5 53.3 53.1
+    0x1.ccda26ad0cd1cp+47,
+    0x1.49ff16b9c1e3ep+52,
+    0x1.7832b157bce0fp+47, // 58.9 56.3 55.6
+    0x1.20538781986c3p+51,
+    0x1.79c2767d98151p+40,
+    0x1.70e83d4441252p+50, // 54.4 54.1 53.8
+};
+
+// Every row, both signs, and random arguments: half log-uniform over the
+// field of view's q, 1e-9 to 1e9, half any bit pattern; the multi-precision
+// evaluation alone on fewer, as the fast path seldom needs it.
+TEST(Arctangent, IsTheDoubleNearestTheTrueValue) {
+    std::mt19937_64 random(34);
+    std::uniform_real_distribution<double> logQ(std::log(1e-9), std::log(1e9));
+    for (auto [atan, count] :
+         {std::pair{&correctlyRoundedAtan, 250'000}, {&multiPrecisionAtan, 3'000}}) {
+        auto check = [&](double x) {
+            const double got = atan(x), expected = reference(x);
+            if (std::bit_cast<std::uint64_t>(got) != std::bit_cast<std::uint64_t>(expected) &&
+                !(std::isnan(got) && std::isnan(expected)))
+                ADD_FAILURE() << std::hexfloat << x << ": " << got << ", not " << expected;
+        };
+        for (double x : kRows) {
+            check(x);
+            check(-x);
+        }
+        for (int i = 0; i < count; ++i) {
+            check(std::exp(logQ(random)));
+            check(std::bit_cast<double>(random()));
+        }
+    }
+    // the field of view's pi, arctangent(1) * 4
+    EXPECT_EQ(correctlyRoundedAtan(1) * 4, std::numbers::pi);
+}
+
+} // namespace
+} // namespace orbel::testing
