@@ -54,8 +54,11 @@ windows:
 
 # The whole suite, window tests included, on the Windows build under Wine in
 # a prefix made for the build; the shipped program itself under Wine on a
-# virtual display.
-test-windows: windows
+# virtual display; and the same table through orbel-lens.exe and the Linux
+# build's orbel-lens, byte for byte.
+test-windows: windows configure
+	@cmake --build $(BUILD) --target orbel-lens
+	@cmake -S . -B $(WINDOWS_BUILD) -DORBEL_LINUX_ORBEL_LENS=$(abspath $(BUILD))/cli/orbel-lens >/dev/null
 	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 	@WINEPREFIX=$(abspath $(WINDOWS_BUILD))/wineprefix scripts/wine-prefix
 	@ctest --test-dir $(WINDOWS_BUILD) --output-on-failure
