@@ -1,13 +1,15 @@
-// The correctly rounded arctangent: a double-double fast path with a proven
-// error bound, and a fixed-point multi-precision evaluation for the arguments
-// whose rounding that bound leaves open. Plain standard C++ with no fused
-// multiply-add (the build forbids contraction), so every compiler on every
-// platform computes the same bits.
+// The correctly rounded arctangent: a quick try in doubles and a second in
+// double-double, each with a proven error bound, and a fixed-point
+// multi-precision evaluation for the arguments whose rounding both bounds
+// leave open. Plain standard C++ with no fused multiply-add (the build
+// forbids contraction), so every compiler on every platform computes the
+// same bits.
 #include "arctangent.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 
 namespace orbel {
@@ -65,7 +67,7 @@ Fixed subtract(const Fixed& a, const Fixed& b) {
 // The product cut to kFractionBits: at most one ulp below the true one. The
 // factors' product must stay below 2^32.
 Fixed multiply(const Fixed& a, const Fixed& b) {
-    std::array<std::uint32_t, 2 * kLimbs> p{};
+    std::array<std::uint32_t, std::size_t{2} * kLimbs> p{};
     for (std::size_t i = 0; i < kLimbs; ++i) {
         std::uint64_t carry = 0;
         for (std::size_t j = 0; j < kLimbs; ++j) {
@@ -226,9 +228,12 @@ Fixed fixedAtan(double a) {
 
 // ------------------------------------------------------------------------
 // Double-double: an unevaluated sum hi + lo with |lo| <= ulp(hi)/2. With
-// u = 2^-53, the operations below err by at most (Joldes, Muller, Popescu,
-// 2017): sum 3u^2 + 13u^3, product 7u^2, quotient 15u^2 + 56u^3 of their
-// result: all under 16u^2 = 2^-102. Products are split by Veltkamp's
+// u = 2^-53, the operations below err by at most, of their result: the sum
+// (the accurate one, bound by Joldes, Muller and Popescu, 2017) 3u^2 + 13u^3;
+// the product 7u^2 (the cross terms' and their sum's roundings, al bl left
+// out); the quotient 18u^2 (the residual a - q b is about 3u a and rounded
+// four times, then divided by bh, not b): all under 2^-101. Products are
+// split by Veltkamp's
 // constant, so no fused multiply-add is needed, and no operand here is near
 // overflow or underflow.
 struct Dd {
@@ -311,7 +316,7 @@ const Constants& constants() {
 
 // The reduction both double-double evaluations share: t = a, or 1/a for
 // a > 1, as th + tl (the residual 1 - a th is exact but for one rounding, so
-// t is within 2^-104 of t), and k with c = k/128 nearest th:
+// th + tl is within 2^-104 t of t), and k with c = k/128 nearest th:
 // |t - c| <= 2^-8 (1 + 2^-50), th - c exact (Sterbenz: c is within a factor
 // 2 of th when k >= 1), and for k >= 1, t >= 2^-8, so |t - c| <= t and
 // c <= 2t. atan(t) >= t pi/4 for t <= 1, and R >= atan(t) also for a > 1,
@@ -343,11 +348,12 @@ Reduced reduce(double a) {
 //   within 2^-104; uh from the reciprocal, ul from the exact residual of uh
 //   times the denominator, cut three times: uh + ul within 2^-100 t.
 // - atan(u) - u = u^3 (-1/3 + v/5 - v^2/7 + v^3/9 ...), v = u^2 <= 2^-16
-//   (1 + 2^-49), in plain doubles: with uh instead of u, and the roundings,
-//   within 10 2^-53 of it, it weighing at most 2^-16 |u| / 3: 2^-67.3 |u|;
-//   the terms left out under 2^-83 |u|; adding it to ul 2^-69 |u|.
+//   (1 + 2^-49), in plain doubles: with uh instead of u (6u), the square,
+//   the coefficients and the Horner steps, within 12 2^-53 of it, it
+//   weighing at most 2^-16 |u| / 3: 2^-67 |u|; the terms left out under
+//   2^-83 |u|; adding it to ul 2^-69 |u|.
 // - Everything else (the table's atan(c), the last sums, pi/2) within 2^-100
-//   R; together, with |u| <= t: 2^-66.3 t, 2^-65.9 R.
+//   R; together, with |u| <= t: 2^-66.6 t, 2^-66.2 R.
 Dd quickAtan(const Reduced& t, const Constants& c) {
     const Dd product = twoProduct(t.th, t.c);
     const double dh = 1.0 + product.hi;
@@ -376,8 +382,8 @@ Dd quickAtan(const Reduced& t, const Constants& c) {
 //   in plain doubles (within 2^-52 of it, weighing v^3 u <= 2^-48 u: 2^-100
 //   u); q5 then within 2^-71, q3 within 2^-85 and u v q3 within 2^-99 u;
 //   the series left out is below u^15/15 < 2^-115 u. atan(u) is so within
-//   2^-98 |u| (the last sum adds 2^-102).
-// - The table's atan(c) is within 2^-105 atan(c), the last sums within 2^-102
+//   2^-98 |u| (the last sum adds 2^-101).
+// - The table's atan(c) is within 2^-105 atan(c), the last sums within 2^-101
 //   of theirs. Every term is at most 2 t or 2.6 R, so R comes within 2^-95 R
 //   (pi/2 within 2^-105 R); 2^-92 R leaves a factor of 8.
 Dd accurateAtan(const Reduced& t, const Constants& c) {
