@@ -54,8 +54,11 @@ windows:
 
 # The whole suite, window tests included, on the Windows build under Wine in
 # a prefix made for the build; the shipped program itself under Wine on a
-# virtual display.
-test-windows: windows
+# virtual display; and the same table through orbel-lens.exe and the Linux
+# build's orbel-lens, byte for byte.
+test-windows: windows configure
+	@cmake --build $(BUILD) --target orbel-lens
+	@cmake -S . -B $(WINDOWS_BUILD) -DORBEL_LINUX_ORBEL_LENS=$(abspath $(BUILD))/cli/orbel-lens >/dev/null
 	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 	@WINEPREFIX=$(abspath $(WINDOWS_BUILD))/wineprefix scripts/wine-prefix
 	@ctest --test-dir $(WINDOWS_BUILD) --output-on-failure
@@ -94,11 +97,13 @@ bench-build:
 	@cmake --build $(BUILD)-bench -j $(JOBS)
 
 # Calculate in the core and through the real window, and the conversions;
-# orbel-lens on a million and ten million rows.
+# orbel-lens on a million and ten million rows; the arctangent against MPFR
+# on ten million arguments.
 bench: bench-build
 	@$(BUILD)-bench/bench/orbel_bench
 	@$(BUILD)-bench/bench/orbel_window_bench
 	@$(BUILD)-bench/bench/orbel_cli_bench
+	@$(BUILD)-bench/bench/orbel_arctangent_bench
 
 # Start-up and peak memory of the program against the toolkit's floor.
 BENCH_RUNS ?= 20

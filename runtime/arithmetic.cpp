@@ -1,6 +1,7 @@
 // Checked double arithmetic: a result that is no finite number is an error.
 #include "arithmetic.h"
 
+#include "arctangent.h"
 #include "conversions.h"
 #include "run_time_error.h"
 
@@ -43,8 +44,9 @@ double product(double a, std::string_view text) {
     return product(a, textToNumber(text));
 }
 
+// Correctly rounded, not the platform's atan: the same bits everywhere.
 double arctangent(double x) {
-    return checked(std::atan(x));
+    return checked(correctlyRoundedAtan(x));
 }
 
 } // namespace orbel

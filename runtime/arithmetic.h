@@ -18,6 +18,7 @@ double product(int whole, double b);
 double quotient(int whole, double divisor);
 double product(double a, std::string_view text);
 
+// The double nearest the true arctangent (runtime/arctangent.h).
 double arctangent(double x);
 
 } // namespace orbel
