@@ -9,18 +9,17 @@ namespace orbel::testing {
 namespace {
 
 // Each PATH with our folder put in and taken out: what was put in comes out
-// again to the byte, the longest list included; an entry that names the
+// again to the byte; an entry that names the
 // folder already (case, quotes, closing backslash) is the one taken out.
 TEST(PathList, PutsTheFolderAtTheEndAndTakesOutOnlyItsEntry) {
     const std::wstring ours = L"C:\\Program Files\\Orbel\\Lens Calculator", a = L"C:\\a;",
-                       b = L"C:\\b", x9000(9000, L'x');
+                       b = L"C:\\b";
     const struct {
         std::wstring list;
         std::optional<std::wstring> with, without;
     } rows[] = {{L"", ours, std::nullopt},
                 {a + b, a + b + L';' + ours, std::nullopt},
                 {a, a + L';' + ours, std::nullopt},
-                {x9000, x9000 + L';' + ours, std::nullopt},
                 {L"c:\\program files\\orbel\\LENS calculator\\;" + b, std::nullopt, b},
                 {a + L'"' + ours + L"\";" + b, std::nullopt, a + b},
                 {ours + L';' + a + ours, std::nullopt, ours + L';' + a.substr(0, 4)}};
