@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QRegularExpression>
 
 #include <array>
 #include <cstdio>
@@ -70,14 +71,23 @@ LRESULT CALLBACK markBox(int code, WPARAM window, LPARAM detail) {
 #endif
 
 // Qt's rule for its --help and --version text: a Windows program that has no
-// console and no redirected output shows it in a box; elsewhere it is printed,
-// an answer on standard output, a refusal on standard error.
-void tell(const QString& text, bool refusal) {
+// console and no redirected output shows it in a box; elsewhere it is printed.
+bool inBox() {
 #ifdef _WIN32
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     GetStartupInfoW(&startup);
-    if (GetConsoleWindow() == nullptr && (startup.dwFlags & STARTF_USESTDHANDLES) == 0) {
+    return GetConsoleWindow() == nullptr && (startup.dwFlags & STARTF_USESTDHANDLES) == 0;
+#else
+    return false;
+#endif
+}
+
+// The text in a box, or printed: an answer on standard output, a refusal on
+// standard error.
+void tell(const QString& text, bool refusal) {
+#ifdef _WIN32
+    if (inBox()) {
         const QString title = QString::fromUtf8(orbel::kProductName.data(),
                                                 static_cast<qsizetype>(orbel::kProductName.size()));
         MSGBOXPARAMSW box{};
@@ -128,16 +138,43 @@ std::optional<int> answerCommandLine(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     if (!parser.parse(arguments)) {
-        tell(QString::fromLatin1(kCommandName) + QStringLiteral(": ") + parser.errorText() +
-                 QLatin1Char('\n'),
+        // Qt names a refused option without the dashes it was typed with.
+        QString error = parser.errorText();
+        const QStringList unknown = parser.unknownOptionNames();
+        QStringList typed;
+        for (const QString& name : unknown)
+            for (const QString& argument : arguments.mid(1))
+                if (const QString option = argument.section(QLatin1Char('='), 0, 0);
+                    option == QLatin1Char('-') + name || option == QStringLiteral("--") + name) {
+                    typed << option;
+                    break;
+                }
+        if (!unknown.isEmpty() && typed.size() == unknown.size())
+            error =
+                typed.size() == 1
+                    ? QStringLiteral("Unknown option '%1'.").arg(typed.constFirst())
+                    : QStringLiteral("Unknown options: %1.").arg(typed.join(QStringLiteral(", ")));
+        tell(QString::fromLatin1(kCommandName) + QStringLiteral(": ") + error + QLatin1Char('\n'),
              true);
         return 2;
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        // Qt would name the program by the file it was started from, as here.
+        // Qt would name the program by the file it was started from, as here;
+        // a box, which wraps its lines at its own width, by the file's name,
+        // and each option's description under the option, so that neither a
+        // path nor the table is broken across lines.
+        const bool box = inBox();
         QString text = parser.helpText();
-        text.replace(0, text.indexOf(QLatin1Char('\n')),
-                     QStringLiteral("Usage: %1 [options]").arg(arguments.constFirst()));
+        const QString program = arguments.constFirst();
+        text.replace(
+            0, text.indexOf(QLatin1Char('\n')),
+            QStringLiteral("Usage: %1 [options]")
+                .arg(box ? program.section(QRegularExpression(QStringLiteral("[\\\\/]")), -1)
+                         : program));
+        if (box)
+            text.replace(QRegularExpression(QStringLiteral("^  (\\S.*?)  +(\\S)"),
+                                            QRegularExpression::MultilineOption),
+                         QStringLiteral("\\1\n      \\2"));
         if (parser.isSet(QStringLiteral("help-all"))) {
             text += QStringLiteral("\nQt's own options, as every Qt program takes them:\n");
             for (const char* name : kQtValueOptions)

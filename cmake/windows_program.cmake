@@ -46,14 +46,39 @@ add_custom_command(OUTPUT ${zip}
     COMMENT "Packing ${program}-${PROJECT_VERSION}-win64.zip")
 add_custom_target(windows-zip ALL DEPENDS ${zip})
 
-# The setup program, made with NSIS; warnings are errors here too.
+# The setup's helper for the machine's PATH (windows/path_entry.cpp): carried
+# by the setup program and the uninstaller and run from their temporary
+# folder, never installed. No window and no console.
+add_executable(orbel-path-entry WIN32 windows/path_entry.cpp)
+target_link_libraries(orbel-path-entry PRIVATE orbel_path_list advapi32 shell32 user32)
+target_link_options(orbel-path-entry PRIVATE -municode)
+add_custom_command(TARGET orbel-path-entry POST_BUILD
+    COMMAND ${CMAKE_STRIP} $<TARGET_FILE:orbel-path-entry>)
+
+# The uninstaller as its callers start it (windows/uninstall.cpp), installed
+# as uninstall.exe beside the setup's own uninstaller, uninstall.dat. It
+# removes files from Program Files, so it asks for an administrator's rights.
+add_executable(orbel-uninstall WIN32 windows/uninstall.cpp)
+target_compile_definitions(orbel-uninstall PRIVATE ORBEL_ORGANISATION="${ORBEL_ORGANISATION}")
+target_link_options(orbel-uninstall PRIVATE -municode)
+set(ORBEL_EXECUTION_LEVEL requireAdministrator)
+orbel_windows_records(orbel-uninstall "${ORBEL_PRODUCT_NAME} Uninstall" "" ${icon})
+unset(ORBEL_EXECUTION_LEVEL)
+add_custom_command(TARGET orbel-uninstall POST_BUILD
+    COMMAND ${CMAKE_STRIP} $<TARGET_FILE:orbel-uninstall>)
+
+# The setup program, made with NSIS; warnings are errors here too. It installs
+# the zip's README.txt too.
 find_program(ORBEL_MAKENSIS makensis REQUIRED)
 set(setup ${CMAKE_BINARY_DIR}/${program}-${PROJECT_VERSION}-setup.exe)
 configure_file(${CMAKE_CURRENT_SOURCE_DIR}/windows/setup.nsi.in setup.nsi @ONLY)
 add_custom_command(OUTPUT ${setup}
     COMMAND ${ORBEL_MAKENSIS} -V2 -WX -DPROGRAM=$<TARGET_FILE:${program}>
-            -DCONSOLE_PROGRAM=$<TARGET_FILE:orbel-lens> -DOUT_FILE=${setup}
+            -DCONSOLE_PROGRAM=$<TARGET_FILE:orbel-lens> -DREADME=${stage}/README.txt
+            -DPATH_ENTRY=$<TARGET_FILE:orbel-path-entry>
+            -DUNINSTALLER=$<TARGET_FILE:orbel-uninstall> -DOUT_FILE=${setup}
             ${CMAKE_CURRENT_BINARY_DIR}/setup.nsi
-    DEPENDS ${program} orbel-lens ${icon} ${CMAKE_CURRENT_BINARY_DIR}/setup.nsi
+    DEPENDS ${program} orbel-lens orbel-path-entry orbel-uninstall ${stage}/README.txt ${icon}
+            ${CMAKE_CURRENT_BINARY_DIR}/setup.nsi
     COMMENT "Making ${program}-${PROJECT_VERSION}-setup.exe")
 add_custom_target(windows-setup ALL DEPENDS ${setup})

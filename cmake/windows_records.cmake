@@ -20,6 +20,11 @@ set(ORBEL_VERSION_COMMAS
 # the manifest's windowsSettings), and its icon when one is given after them.
 function(orbel_windows_records program description settings)
     set(dir ${CMAKE_CURRENT_BINARY_DIR})
+    # ORBEL_EXECUTION_LEVEL, when set, asks for other rights than the user's.
+    set(level asInvoker)
+    if(ORBEL_EXECUTION_LEVEL)
+        set(level ${ORBEL_EXECUTION_LEVEL})
+    endif()
     configure_file(${PROJECT_SOURCE_DIR}/app/windows/version.rc.in ${dir}/${program}-version.rc @ONLY)
     configure_file(${PROJECT_SOURCE_DIR}/app/windows/program.manifest.in ${dir}/${program}.manifest
         @ONLY)

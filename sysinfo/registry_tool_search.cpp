@@ -88,12 +88,19 @@ std::optional<std::string> RegistryToolSearch::readValue(const ToolLocation& loc
 
 std::optional<std::string> RegistryToolSearch::findTool() {
     try {
-        if (std::optional<std::string> path = readValue(kToolPath))
-            return path;
-        std::optional<std::string> folder = readValue(kToolFolder);
-        if (!folder || !isOrdinaryFile(*folder + kToolFile))
+        std::optional<std::string> tool = readValue(kToolPath);
+        if (!tool) {
+            const std::optional<std::string> folder = readValue(kToolFolder);
+            if (!folder)
+                return std::nullopt;
+            tool = *folder + kToolFile;
+        }
+        // Anything but a full path (a number, a bare name, a relative folder)
+        // would be looked for from whatever folder the program was started
+        // in, and another file of that name started.
+        if (!isFullPath(*tool) || !isOrdinaryFile(*tool))
             return std::nullopt;
-        return *folder + kToolFile;
+        return tool;
     } catch (const RunTimeError&) {
         return std::nullopt; // a value of no bytes ends the search
     }

@@ -22,8 +22,9 @@ inline constexpr ToolLocation kToolFolder{R"(SOFTWARE\Microsoft\Shared Tools Loc
 
 // Windows's system-information tool, as the registry names it: the path in
 // the first location; failing that, MSINFO32.EXE in the folder the second
-// names, when it is an ordinary file there. Both keys are opened for reading
-// only, which every user may do.
+// names. Either only when it is a full path (a drive letter's or a share's)
+// to an ordinary file. Both keys are opened for reading only, which every
+// user may do.
 class RegistryToolSearch : public ToolSearch {
 public:
     explicit RegistryToolSearch(Registry& registry)

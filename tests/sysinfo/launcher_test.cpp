@@ -73,14 +73,19 @@ std::string pressSysInfo(ToolSearch&& search) {
 }
 
 // Both values (type 0: none) in every registry this system has: a standard
-// user's, and under Wine the real one of the scratch prefix.
+// user's, and under Wine the real one of the scratch prefix. Started in the
+// folder that holds every file named, so a path that is not full would find one.
 TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
     const std::string tool = (root / "tool").string(), folder = (root / "f").string(),
-                      inFolder = (root / "f" / "MSINFO32.EXE").string(), x1024(1024, 'x');
+                      inFolder = (root / "f" / "MSINFO32.EXE").string(), x1024(1024, 'x'),
+                      relative = (fs::path("tools") / "info.exe").string();
+    fs::create_directories(root / "tools");
     fs::create_directories(folder);
-    std::ofstream(tool) << "x";
-    std::ofstream(inFolder) << "x";
-    std::ofstream("26") << "x";
+    const fs::path started = fs::current_path();
+    fs::current_path(root);
+    for (const std::string& file :
+         {tool, inFolder, std::string("26"), std::string("msinfo32.exe"), relative})
+        std::ofstream(file) << "x";
     const struct {
         std::uint32_t pathType;
         std::string path;
@@ -92,7 +97,10 @@ TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
                 {0, "", 1, folder + z, inFolder},
                 {2, tool, 1, folder, kUnavailable}, // an expandable string
                 {1, "", 1, folder, kUnavailable},
-                {4, {"\x1a\0\0\0", 4}, 0, "", "26"},               // a number; a file "26" here
+                {4, {"\x1a\0\0\0", 4}, 0, "", kUnavailable}, // a number: 26
+                {1, "msinfo32.exe", 1, folder, kUnavailable},
+                {1, relative, 1, folder, kUnavailable},
+                {0, "", 1, "f", kUnavailable},
                 {1, x1024.substr(1) + z, 1, folder, kUnavailable}, // fills the buffer
                 {1, x1024, 1, folder, inFolder}};
     for (const auto& row : rows) {
@@ -122,8 +130,8 @@ TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
         EXPECT_EQ(pressSysInfo(RegistryToolSearch(system)), row.shows) << row.path;
 #endif
     }
+    fs::current_path(started);
     fs::remove_all(root);
-    fs::remove("26");
 }
 
 #ifndef _WIN32
