@@ -82,11 +82,14 @@ void MainWindow::openAbout() {
     about_->showModeless();
 }
 
+// Every text the core changed goes back to its field, the emptied field of
+// view too; only what it wrote is said.
 void MainWindow::calculate() {
-    LensFields record = fields();
+    const LensFields given = fields();
+    LensFields record = given;
     const LensOutcome outcome = orbel::calculate(record);
     for (const FieldRow& row : kFields)
-        if (outcome.written.contains(row.field))
+        if (record.*row.text != given.*row.text)
             field(row.field)->setText(toQString(record.*row.text));
     if (outcome.failure)
         boxes_.messageBox(this, failureText(*outcome.failure, record));

@@ -50,7 +50,11 @@ TEST_F(WindowTest, CalculateFillsTheEmptyFieldInEachUnitSystem) {
          {"click Option10;Fmm=35;click Command1",
           "Wdth=;Fmm=35;announced=nothing;box=Form1|Orbel Lens Calculator"},
          {"Dist=10;Fmm=35;key Fmm Return", "Wdth="},
-         {"Dist=10;Fmm=35;key Command1 Return", "Wdth=7.936"}});
+         {"Dist=10;Fmm=35;key Command1 Return", "Wdth=7.936"},
+         {"click Option9;click Option10;Dist=10;Fmm=8;click Command1;"
+          "click Option11;Dist=120;Fmm=16;click Command1",
+          "Wdth=211.2;FOV=;announced=Object Width 211.2 inches"},
+         {"Dist=10;Fmm=35;click Command1;Fmm=;Wdth=0;click Command1", "Fmm=;FOV="}});
 }
 
 #ifdef _WIN32
