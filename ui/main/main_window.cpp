@@ -18,6 +18,7 @@
 #include <QShortcut>
 
 #include <algorithm>
+#include <variant>
 
 namespace orbel {
 
@@ -40,9 +41,10 @@ void MainWindow::enterCustomResolution(const Preset& preset) {
     const CustomEntry& entry = *preset.custom;
     const std::string entered =
         boxes_.inputBox(this, customPrompt(entry), kCustomResolutionTitle, entry.defaultText);
-    const auto result = applyCustomResolution(entry, entered);
+    const CustomOutcome outcome = applyCustomResolution(entry, entered);
+    const auto* result = std::get_if<CustomResult>(&outcome);
     if (!result)
-        return; // cancelled or not a number: nothing changes
+        return; // cancelled, no number, or no resolution: nothing changes
     field(Field::SensorWidth)->setText(toQString(result->sensor));
     OptionButton* button = camera(preset);
     button->setText(toQString(result->caption));

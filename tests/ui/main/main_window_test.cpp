@@ -150,7 +150,10 @@ TEST_F(WindowTest, SixCamerasTakeACustomResolution) {
          {"answer 1000;double Option18", "asked=Enter new Horizontal Resolution\n\nHor. Res X "
                                          ".006mm|Custom Hor. Resolution|1280;Sensor=6.6"},
          {"double Frame2;answer 1024;double Option3", "Sensor=7.5776;Option3=Nano/Pico 1024"},
-         {"double Frame2;answer -10;double Option17", "Sensor=-0.14;Option17=Tera/Deca-10"},
+         {"double Frame2;answer -10;double Option17",
+          "Sensor=17.92;Option17=Quarrow Tera;Option17.toolTip=17.92mm, 14um"},
+         {"answer 0;double Option15",
+          "Sensor=5.632;Option15=Brava - 512x384;Option15.toolTip=5.63mm, 11um"},
          {"double Frame2;answer 1024;double Option16;click Option6;click Option16",
           "Sensor=13.568;Option16=Giga 1024;Option16.toolTip=8.192mm"},
          {"click Option4;answer 100;key Option4 Return", "Sensor=2.17;Option4=Dalo 100"},
