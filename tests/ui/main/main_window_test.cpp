@@ -17,6 +17,7 @@ TEST_F(WindowTest, LooksAsDrawn) {
         {"start", ""},
         {"second-page", "double Frame2"},
         {"cut-results", "Wdth=0.25;Dist=11.5;click Command1"},
+        {"negative-focal-length", "Wdth=0.25;Dist=-11.5;click Command1"},
         {"failed-calculation", "Fmm=35;click Command1"},
         {"custom-resolution", "double Option15"},
         {"about-icon-focused", "double Form1;key cmdOK Tab"}};
