@@ -1,7 +1,6 @@
 // The one loop that builds a window from its table of controls.
 #include "control_table.h"
 
-#include "accessibility.h"
 #include "controls.h"
 #include "window_look.h"
 
@@ -106,8 +105,6 @@ BuiltControls buildControls(QWidget& window, std::string_view name,
             break;
         case StartState::Disabled:
             widget->setEnabled(false);
-            if (auto* field = qobject_cast<TextBox*>(widget))
-                describeDisabledField(field);
             break;
         }
         if (auto* label = qobject_cast<QLabel*>(widget); label && row.kind != ControlKind::Picture)

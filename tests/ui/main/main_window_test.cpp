@@ -55,7 +55,9 @@ TEST_F(WindowTest, CalculateFillsTheEmptyFieldInEachUnitSystem) {
          {"click Option9;click Option10;Dist=10;Fmm=8;click Command1;"
           "click Option11;Dist=120;Fmm=16;click Command1",
           "Wdth=211.2;FOV=;announced=Object Width 211.2 inches"},
-         {"Dist=10;Fmm=35;click Command1;Fmm=;Wdth=0;click Command1", "Fmm=;FOV="}});
+         {"Dist=10;Fmm=35;click Command1;Fmm=;Wdth=0;click Command1", "Fmm=;FOV="},
+         {"Fmm=1277.696", "Fmm.acc.caret=1277.696|1277.696||1277.696"},
+         {"Fmm=0.25;key Fmm Left", "Fmm.acc.caret=0.25|0.25|5|0.25"}});
 }
 
 #ifdef _WIN32
