@@ -210,7 +210,7 @@ QRect FieldInterface::characterRect(int offset) const {
     const int x = caret.x() + metrics.horizontalAdvance(text.left(offset)) -
                   metrics.horizontalAdvance(text.left(field()->cursorPosition()));
     const QRect local(x, caret.y(), metrics.horizontalAdvance(text.mid(offset, 1)), caret.height());
-    return QRect(field()->mapToGlobal(local.topLeft()), local.size());
+    return {field()->mapToGlobal(local.topLeft()), local.size()};
 }
 
 int FieldInterface::offsetAtPoint(const QPoint& point) const {
