@@ -12,19 +12,41 @@ std::string customPrompt(const CustomEntry& entry) {
     return "Enter new Horizontal Resolution\r\r" + std::string(entry.pitchLine);
 }
 
-std::optional<CustomResult> applyCustomResolution(const CustomEntry& entry,
-                                                  std::string_view entered) {
-    try {
-        CustomResult result;
-        result.sensor = numberToText(product(entry.pixelPitch, entered));
-        // The caption keeps the text as typed, not the converted number.
-        result.caption = std::string(entry.captionPrefix) + std::string(entered);
-        result.tooltip = result.sensor + "mm";
-        return result;
-    } catch (const RunTimeError&) {
-        // The entry's trap: any run-time error ends it silently.
-        return std::nullopt;
+std::string resolutionRefusal(ResolutionRefusal why) {
+    switch (why) {
+    case ResolutionRefusal::NotANumber:
+        return "is not a number";
+    case ResolutionRefusal::NotAboveZero:
+        return "is not above zero";
+    case ResolutionRefusal::TooLarge:
+        return "is above " + numberToText(kMostHorizontalPixels) + " pixels";
+    case ResolutionRefusal::TooSmall:
+        return "is too small: the sensor width would be zero";
     }
+    return {};
+}
+
+CustomOutcome applyCustomResolution(const CustomEntry& entry, std::string_view entered) {
+    double pixels = 0;
+    try {
+        pixels = textToNumber(entered);
+    } catch (const RunTimeError& error) {
+        return error.code() == ErrorCode::Overflow ? ResolutionRefusal::TooLarge
+                                                   : ResolutionRefusal::NotANumber;
+    }
+    if (!(pixels > 0))
+        return ResolutionRefusal::NotAboveZero;
+    if (pixels > kMostHorizontalPixels)
+        return ResolutionRefusal::TooLarge;
+    const double sensor = product(entry.pixelPitch, pixels);
+    if (sensor == 0)
+        return ResolutionRefusal::TooSmall;
+    CustomResult result;
+    result.sensor = numberToText(sensor);
+    // The caption keeps the text as typed, not the converted number.
+    result.caption = std::string(entry.captionPrefix) + std::string(entered);
+    result.tooltip = result.sensor + "mm";
+    return result;
 }
 
 } // namespace orbel

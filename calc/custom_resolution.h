@@ -1,8 +1,8 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace orbel {
 
@@ -27,9 +27,27 @@ struct CustomResult {
     std::string tooltip; // the new width and "mm"
 };
 
-// Pitch times the entered text. Cancel (empty text), a text that is not a
-// number or an arithmetic fault gives nothing: the entry then changes nothing.
-std::optional<CustomResult> applyCustomResolution(const CustomEntry& entry,
-                                                  std::string_view entered);
+// The most horizontal pixels a resolution may have: many times the widest
+// sensor made (line-scan sensors of some 16,000 to 32,000 pixels), so that
+// only a slip of the keyboard is refused.
+inline constexpr double kMostHorizontalPixels = 1'000'000;
+
+// Why an entry changes nothing.
+enum class ResolutionRefusal {
+    NotANumber,   // cancel (empty text) or a text that is no number
+    NotAboveZero, // no camera records zero pixels or fewer
+    TooLarge,     // above kMostHorizontalPixels
+    TooSmall,     // above zero, but so little that the width it gives is zero
+};
+
+// Why, as a row of a table says it after the resolution: "is not above zero".
+std::string resolutionRefusal(ResolutionRefusal why);
+
+using CustomOutcome = std::variant<CustomResult, ResolutionRefusal>;
+
+// Pitch times the entered text, for a resolution above zero and at most
+// kMostHorizontalPixels; anything else is refused, and the entry then changes
+// nothing.
+CustomOutcome applyCustomResolution(const CustomEntry& entry, std::string_view entered);
 
 } // namespace orbel

@@ -15,6 +15,8 @@ enum class Field { Width, Distance, FocalLength, SensorWidth, FieldOfView };
 // Object width and distance are in the unit system's unit; focal length and
 // sensor width always in millimetres, the field of view in degrees.
 enum class Units { Feet, Inches, Meters };
+// The unit system a record, and the window, start in.
+inline constexpr Units kStartUnits = Units::Meters;
 
 struct LensFields {
     std::string width;
@@ -22,7 +24,7 @@ struct LensFields {
     std::string focalLength;
     std::string sensorWidth;
     std::string fieldOfView;
-    Units units = Units::Meters;
+    Units units = kStartUnits;
 
     std::string& text(Field field);
     const std::string& text(Field field) const;

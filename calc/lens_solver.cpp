@@ -175,11 +175,15 @@ LensOutcome calculate(LensFields& fields) {
     if (fields.width.empty() && fields.focalLength.empty() && fields.distance.empty())
         return {};
 
+    // The field of view shown is this calculation's or none: one that failed
+    // before its field-of-view step, or an inches one, which has none, must not
+    // leave an earlier calculation's beside its results.
+    fields.fieldOfView.clear();
     Calculation calculation(fields);
     if (fields.units == Units::Meters && !calculation.run(kMetersSteps))
         return calculation.outcome();
     if (fields.units == Units::Inches) {
-        // The inches system has no field-of-view step: the field of view keeps its text.
+        // The inches system has no field-of-view step.
         calculation.run(kInchSteps);
         return calculation.outcome();
     }

@@ -34,9 +34,12 @@ struct LensOutcome {
 
 // Calculate: fills in the empty one of width, distance and focal length from
 // the other two and the sensor width, rounded to 3 places, then the field of
-// view in the Meters and Feet systems. The record is updated in place step by
-// step; a failing step writes nothing and ends the calculation, while what the
-// earlier steps wrote stays.
+// view in the Meters and Feet systems. With all three empty it changes
+// nothing; otherwise it first empties the field of view, which so holds this
+// calculation's or none. The record is updated in place step by step; a
+// failing step writes nothing and ends the calculation, while what the
+// earlier steps wrote stays. `written` holds the results, not the emptied
+// field of view.
 LensOutcome calculate(LensFields& fields);
 
 } // namespace orbel

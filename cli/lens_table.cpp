@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <variant>
 
 namespace orbel {
 namespace {
@@ -86,11 +87,13 @@ const LensResult& LensCalculator::run(const LensRequest& request) {
         } else if (!camera_->custom) {
             sensorProblem_ =
                 "camera " + quoted(shownCaption(*camera_)) + " takes no custom resolution";
-        } else if (const auto custom = applyCustomResolution(*camera_->custom, resolutionText_)) {
+        } else if (const auto entry = applyCustomResolution(*camera_->custom, resolutionText_);
+                   const auto* custom = std::get_if<CustomResult>(&entry)) {
             sensor_ = custom->sensor;
             pixels_ = textToNumber(resolutionText_);
         } else {
-            sensorProblem_ = "resolution " + quoted(resolutionText_) + " is not a number";
+            sensorProblem_ = "resolution " + quoted(resolutionText_) + " " +
+                             resolutionRefusal(std::get<ResolutionRefusal>(entry));
         }
     }
     if (!sensorProblem_.empty()) {

@@ -3,21 +3,15 @@
 #include <QWidget>
 
 class QAbstractButton;
-class QLineEdit;
 
 namespace orbel {
 
 // What a screen reader learns beyond what Qt's widgets say of themselves.
 
 // Has Qt ask here first for the interfaces a screen reader reads: the main
-// window as a frame, the frames, a field the user cannot type in and the
-// announcement below. Once is enough; before the first window is built.
+// window as a frame, the frames, every line edit (the fields and the input
+// box's) and the announcement below. Once is enough; before the first window is built.
 void installAccessibility();
-
-// For a field disabled for good, once it is: a screen reader hears that it is
-// neither editable nor focusable, where Qt would call it both, and still reads
-// its text.
-void describeDisabledField(QLineEdit* field);
 
 // A line spoken to a screen reader while the keyboard focus stays where it
 // is. Qt 6.4 has no announcement event, but a notification that turns up is

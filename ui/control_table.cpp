@@ -1,7 +1,6 @@
 // The one loop that builds a window from its table of controls.
 #include "control_table.h"
 
-#include "accessibility.h"
 #include "controls.h"
 #include "window_look.h"
 
@@ -11,6 +10,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <span>
 #include <utility>
 
 namespace orbel {
@@ -58,6 +58,24 @@ QWidget* createControl(const ControlRow& row, QWidget* container) {
     return nullptr;
 }
 
+// The pixels a label's text keeps clear of a field's right border.
+constexpr int kClearOfField = 2;
+
+// How far a label's text is moved right to keep clear of a field it begins
+// on: the table sets each unit label on its field's last pixel column, where
+// "mm" touched the border. Only the text moves, the label keeps its place.
+int indentClearOf(const ControlRow& label, std::span<const ControlRow> rows) {
+    int indent = 0;
+    for (const ControlRow& field : rows) {
+        const int right = toPixels(field.left + field.width);
+        if (field.kind == ControlKind::TextBox && field.container == label.container &&
+            field.left <= label.left && toPixels(label.left) < right &&
+            field.top < label.top + label.height && label.top < field.top + field.height)
+            indent = std::max(indent, right - toPixels(label.left) + kClearOfField);
+    }
+    return indent;
+}
+
 } // namespace
 
 BuiltControls buildControls(QWidget& window, std::string_view name,
@@ -87,10 +105,11 @@ BuiltControls buildControls(QWidget& window, std::string_view name,
             break;
         case StartState::Disabled:
             widget->setEnabled(false);
-            if (auto* field = qobject_cast<TextBox*>(widget))
-                describeDisabledField(field);
             break;
         }
+        if (auto* label = qobject_cast<QLabel*>(widget); label && row.kind != ControlKind::Picture)
+            if (const int indent = indentClearOf(row, rows); indent > 0)
+                label->setIndent(indent);
         if (row.fontPixels != 0)
             widget->setFont(formFont(row.fontPixels));
         if (row.ink == Ink::Black) {

@@ -121,13 +121,18 @@ TextBox::TextBox(const QString& text, QWidget* parent)
     setPalette(greyed);
 }
 
-// The room the style gives the text: inside the frame and the text margins.
+// The room for the text, as a field draws it while it is typed in: inside the
+// frame, the text margins and the margin a line edit keeps on either side
+// (Qt's own is 2 pixels, and a private constant). Without that margin a
+// glyph at the edge would touch the frame: "-1277.7" read as 1277.7.
 QRect TextBox::room() const {
+    constexpr int kSideMargin = 2;
     QStyleOptionFrame option;
     initStyleOption(&option);
     return style()
         ->subElementRect(QStyle::SE_LineEditContents, &option, this)
-        .marginsRemoved(textMargins());
+        .marginsRemoved(textMargins())
+        .adjusted(kSideMargin, 0, -kSideMargin, 0);
 }
 
 // Worked out afresh at every paint and every tooltip, from the text, the

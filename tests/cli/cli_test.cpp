@@ -17,10 +17,11 @@ TEST(OrbelLens, FillsEveryRowAndSaysWhichLineIsWrong) {
          "64||0"},
         {"width,distance,units\n2,10,\n", "960||0"},
         {"camera,width\n5,1,2\n", "|line 2: 3 fields where the header has 2|1"},
-        {"camera,resolution,units\n16,,meters\n5,,yards\n4,x,feet\n7,1024,feet\n",
+        {"camera,resolution,units\n16,,meters\n5,,yards\n4,x,feet\n7,1024,feet\n4,-10,\n",
          "|line 2: unknown camera \"16\"||line 3: unknown units "
          "\"yards\"||line 4: resolution \"x\" is not a number||line 5: "
-         "camera \"Dalo Mini\" takes no custom resolution|1"},
+         "camera \"Dalo Mini\" takes no custom resolution||line 6: resolution \"-10\" is not "
+         "above zero|1"},
         {"camera,width,distance\r\n\"Dalo\r\nMini\",1,1\r\n\"a\"\"b\",1,1\r\n\"Sorel Mini & "
          "Tauk\",\"2\",3",
          "|line 2: unknown camera \"Dalo\r\nMini\"||line 4: unknown "

@@ -135,7 +135,7 @@ protected:
     // What the window shows: "X" a control's text, "X.focus" whether it has
     // its window's focus, "X.tip" a field's tooltip, "X.p" its Qt property p
     // ("Option7.checked"); "X.acc.name", ".description", ".role", ".state"
-    // (named bits) and ".text" what a screen reader reads of X; "message" the
+    // (named bits), ".text" and ".caret" what a screen reader reads of X; "message" the
     // last message, "asked" the last input box as "prompt|title|text", "box"
     // the last box's owner and title, "starts" how often System Info was
     // pressed, "announced" what a screen reader was last told unasked
@@ -162,6 +162,16 @@ protected:
                                s.readOnly ? "readOnly" : ""}
                 .join(' ')
                 .simplified();
+        // At the caret, as a screen reader reads a field: "line|word|character|run".
+        if (auto* text = face->textInterface(); what == "acc.caret") {
+            QStringList read;
+            int start = 0, end = 0;
+            for (auto kind :
+                 {QAccessible::LineBoundary, QAccessible::WordBoundary, QAccessible::CharBoundary})
+                read << text->textAtOffset(-2, kind, &start, &end);
+            text->attributes(text->cursorPosition(), &start, &end);
+            return (read << text->text(start, end)).join('|');
+        }
         // found in its place on screen
         if (auto* text = face->textInterface(); what == "acc.text")
             return face->rect().contains(text->characterRect(0).center())

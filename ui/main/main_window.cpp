@@ -18,6 +18,7 @@
 #include <QShortcut>
 
 #include <algorithm>
+#include <variant>
 
 namespace orbel {
 
@@ -40,9 +41,10 @@ void MainWindow::enterCustomResolution(const Preset& preset) {
     const CustomEntry& entry = *preset.custom;
     const std::string entered =
         boxes_.inputBox(this, customPrompt(entry), kCustomResolutionTitle, entry.defaultText);
-    const auto result = applyCustomResolution(entry, entered);
+    const CustomOutcome outcome = applyCustomResolution(entry, entered);
+    const auto* result = std::get_if<CustomResult>(&outcome);
     if (!result)
-        return; // cancelled or not a number: nothing changes
+        return; // cancelled, no number, or no resolution: nothing changes
     field(Field::SensorWidth)->setText(toQString(result->sensor));
     OptionButton* button = camera(preset);
     button->setText(toQString(result->caption));
@@ -82,11 +84,14 @@ void MainWindow::openAbout() {
     about_->showModeless();
 }
 
+// Every text the core changed goes back to its field, the emptied field of
+// view too; only what it wrote is said.
 void MainWindow::calculate() {
-    LensFields record = fields();
+    const LensFields given = fields();
+    LensFields record = given;
     const LensOutcome outcome = orbel::calculate(record);
     for (const FieldRow& row : kFields)
-        if (outcome.written.contains(row.field))
+        if (record.*row.text != given.*row.text)
             field(row.field)->setText(toQString(record.*row.text));
     if (outcome.failure)
         boxes_.messageBox(this, failureText(*outcome.failure, record));

@@ -25,8 +25,8 @@ constexpr const ControlRow& rowOf(std::span<const ControlRow> rows, std::string_
 constexpr bool agreesWithTheCore(std::span<const ControlRow> rows) {
     bool agrees = true;
     for (const UnitRow& unit : kUnits)
-        agrees &= (LensFields{}.units == unit.system.units) ==
-                  (rowOf(rows, unit.control).state == S::Selected);
+        agrees &=
+            (kStartUnits == unit.system.units) == (rowOf(rows, unit.control).state == S::Selected);
     for (const FieldRow& field : kFields)
         agrees &= rowOf(rows, fieldControl(field.field)).kind == K::TextBox;
     for (const ControlRow& row : rows)

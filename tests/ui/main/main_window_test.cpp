@@ -17,6 +17,7 @@ TEST_F(WindowTest, LooksAsDrawn) {
         {"start", ""},
         {"second-page", "double Frame2"},
         {"cut-results", "Wdth=0.25;Dist=11.5;click Command1"},
+        {"negative-focal-length", "Wdth=0.25;Dist=-11.5;click Command1"},
         {"failed-calculation", "Fmm=35;click Command1"},
         {"custom-resolution", "double Option15"},
         {"about-icon-focused", "double Form1;key cmdOK Tab"}};
@@ -50,7 +51,13 @@ TEST_F(WindowTest, CalculateFillsTheEmptyFieldInEachUnitSystem) {
          {"click Option10;Fmm=35;click Command1",
           "Wdth=;Fmm=35;announced=nothing;box=Form1|Orbel Lens Calculator"},
          {"Dist=10;Fmm=35;key Fmm Return", "Wdth="},
-         {"Dist=10;Fmm=35;key Command1 Return", "Wdth=7.936"}});
+         {"Dist=10;Fmm=35;key Command1 Return", "Wdth=7.936"},
+         {"click Option9;click Option10;Dist=10;Fmm=8;click Command1;"
+          "click Option11;Dist=120;Fmm=16;click Command1",
+          "Wdth=211.2;FOV=;announced=Object Width 211.2 inches"},
+         {"Dist=10;Fmm=35;click Command1;Fmm=;Wdth=0;click Command1", "Fmm=;FOV="},
+         {"Fmm=1277.696", "Fmm.acc.caret=1277.696|1277.696||1277.696"},
+         {"Fmm=0.25;key Fmm Left", "Fmm.acc.caret=0.25|0.25|5|0.25"}});
 }
 
 #ifdef _WIN32
@@ -146,7 +153,10 @@ TEST_F(WindowTest, SixCamerasTakeACustomResolution) {
          {"answer 1000;double Option18", "asked=Enter new Horizontal Resolution\n\nHor. Res X "
                                          ".006mm|Custom Hor. Resolution|1280;Sensor=6.6"},
          {"double Frame2;answer 1024;double Option3", "Sensor=7.5776;Option3=Nano/Pico 1024"},
-         {"double Frame2;answer -10;double Option17", "Sensor=-0.14;Option17=Tera/Deca-10"},
+         {"double Frame2;answer -10;double Option17",
+          "Sensor=17.92;Option17=Quarrow Tera;Option17.toolTip=17.92mm, 14um"},
+         {"answer 0;double Option15",
+          "Sensor=5.632;Option15=Brava - 512x384;Option15.toolTip=5.63mm, 11um"},
          {"double Frame2;answer 1024;double Option16;click Option6;click Option16",
           "Sensor=13.568;Option16=Giga 1024;Option16.toolTip=8.192mm"},
          {"click Option4;answer 100;key Option4 Return", "Sensor=2.17;Option4=Dalo 100"},
