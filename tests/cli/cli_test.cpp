@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <vector>
 
@@ -96,6 +98,21 @@ TEST(OrbelLens, RunsAsAUserCallsIt) {
             << run.name << "\n"
             << written;
         EXPECT_EQ(lines(err.str()), run.err) << run.name;
+    }
+}
+
+// A site table as LibreOffice Calc saved it in German and in English, and
+// Calc's reading of orbel-lens's answer saved again with each text quoted:
+// unquoted, every number Calc read as a number, exactly as written.
+TEST(OrbelLens, SpreadsheetReadsTheNumbersBack) {
+    for (const std::string table : {"site-de", "site-en"}) {
+        std::ifstream read(ORBEL_TABLES + table + "-calc.csv", std::ios::binary);
+        std::string calc(std::istreambuf_iterator<char>(read), {});
+        std::erase(calc, '"');
+        std::ostringstream out, err;
+        const std::string args[] = {"--csv", ORBEL_TABLES + table + ".csv"};
+        EXPECT_EQ(runLensCli(args, nullptr, out, err), 1);
+        EXPECT_EQ(lines(out.str()), calc) << table;
     }
 }
 
