@@ -33,16 +33,6 @@ LensAnswer refused(std::string why) {
     return answer;
 }
 
-// A typed text Calculate would not read, read as it reads one.
-bool unreadable(const LensFields& fields, Field field) {
-    try {
-        textToNumber(fields.text(field));
-        return false;
-    } catch (const RunTimeError&) {
-        return true;
-    }
-}
-
 } // namespace
 
 LensAnswer solve(const LensRequest& request) {
@@ -68,8 +58,8 @@ LensAnswer solve(const LensRequest& request) {
     LensOutcome outcome;
     if (!fields.width.empty() && !fields.distance.empty() && !fields.focalLength.empty()) {
         for (const Field typed : {Field::Width, Field::Distance, Field::FocalLength})
-            if (unreadable(fields, typed)) {
-                outcome.failure = LensFailure{Field::FieldOfView, typed, ErrorCode::TypeMismatch};
+            if (const auto error = textValue(fields.text(typed)).error) {
+                outcome.failure = LensFailure{Field::FieldOfView, typed, *error};
                 break;
             }
     }
