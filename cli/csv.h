@@ -31,7 +31,8 @@ public:
     std::span<const std::string> fields() const { return {fields_.data(), count_}; }
     long long line() const { return recordLine_; } // where the record began
     std::string_view problem() const { return problem_; }
-    char separator() const { return separator_; } // known once a record is read
+    // The one given, or found in the first record; a comma before that.
+    char separator() const { return separator_ != 0 ? separator_ : ','; }
 
     // A field is cut here, and its record is malformed.
     static constexpr std::size_t kLongestField = 65536;

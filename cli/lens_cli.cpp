@@ -85,6 +85,10 @@ constexpr std::array<::option, 11> kOptions = {{
     {"help", no_argument, nullptr, Help},
 }};
 
+constexpr std::size_t slot(int option) {
+    return static_cast<std::size_t>(option);
+}
+
 struct Options {
     std::array<std::string, kRequestColumns> request;
     std::array<bool, Version + 1> given{};
@@ -120,17 +124,17 @@ Options parse(std::span<const std::string> args) {
     std::copy(kOptions.begin(), kOptions.end(), longOptions.begin());
     optind = 0; // a fresh scan, whoever scanned before
     opterr = 0;
-    for (int got; (got = getopt_long(argc, argv.data(), ":h", longOptions.data(), nullptr)) != -1;) {
+    for (int got;
+         (got = getopt_long(argc, argv.data(), ":h", longOptions.data(), nullptr)) != -1;) {
         const std::string value = optarg ? optarg : "";
         switch (got) {
         case '?':
             throw UsageError{"unknown option " +
                              (optopt != 0 ? "-" + std::string(1, static_cast<char>(optopt))
-                                          : std::string(argv[optind - 1])) +
+                                          : std::string(argv[slot(optind - 1)])) +
                              " (--help lists them)"};
         case ':':
-            throw UsageError{"--" + std::string(kOptions[static_cast<std::size_t>(optopt)].name) +
-                             " needs a value"};
+            throw UsageError{"--" + std::string(kOptions[slot(optopt)].name) + " needs a value"};
         case Help:
             options.help = true;
             break;
@@ -144,24 +148,23 @@ Options parse(std::span<const std::string> args) {
             break;
         default:
             if (got < Csv)
-                options.request[static_cast<std::size_t>(got)] = value;
+                options.request[slot(got)] = value;
             break;
         }
         if (got <= Version)
-            options.given[static_cast<std::size_t>(got)] = true;
+            options.given[slot(got)] = true;
     }
     if (optind < argc)
-        throw UsageError{"unexpected argument " + std::string(argv[optind])};
+        throw UsageError{"unexpected argument " + std::string(argv[slot(optind)])};
     if (options.help)
         return options;
     int alone = 0;
     for (const Option option : {ListCameras, Version})
-        if (options.given[option])
+        if (options.given[slot(option)])
             alone = option;
     const auto given = std::count(options.given.begin(), options.given.end(), true);
     if (alone != 0 && given > 1)
-        throw UsageError{"--" + std::string(kOptions[static_cast<std::size_t>(alone)].name) +
-                         " takes no other option"};
+        throw UsageError{"--" + std::string(kOptions[slot(alone)].name) + " takes no other option"};
     if (options.csv && options.csv->empty())
         throw UsageError{"--csv needs a file name"};
     if (options.separator != 0 && !options.csv)
@@ -183,12 +186,12 @@ void checkDefaults(const Options& options) {
     if (!read.problem.empty())
         throw UsageError{read.problem};
     for (const Option option : {Resolution, Width, Distance, Focal}) {
-        const std::string& text = options.request[option];
+        const std::string& text = options.request[slot(option)];
         try {
             if (!text.empty())
                 textToNumber(text);
         } catch (const RunTimeError&) {
-            throw UsageError{"--" + std::string(kOptions[option].name) + " \"" + text +
+            throw UsageError{"--" + std::string(kOptions[slot(option)].name) + " \"" + text +
                              "\" is not a number"};
         }
     }
@@ -246,9 +249,12 @@ int fillCsv(const Options& options, const CsvReader::Source& in, std::ostream& o
     CsvReader reader(standardInput ? in : fileSource(file.get()), options.separator);
     TableOutcome outcome;
     try {
-        outcome = fillTable(reader, [&](std::string_view text) {
-            out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        }, textsOf(options));
+        outcome = fillTable(
+            reader,
+            [&](std::string_view text) {
+                out.write(text.data(), static_cast<std::streamsize>(text.size()));
+            },
+            textsOf(options));
     } catch (const std::system_error& error) {
         throw UsageError{"cannot read " + (standardInput ? "standard input" : name) + ": " +
                          error.code().message()};
