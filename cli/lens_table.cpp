@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <utility>
 #include <vector>
 
 namespace orbel {
@@ -30,6 +31,12 @@ constexpr std::size_t index(Column column) {
 }
 
 constexpr std::size_t kPassedThrough = SIZE_MAX;
+
+// The columns a calculation writes a field into; the others keep their text.
+constexpr std::pair<Column, Field> kNumberColumns[] = {{Column::Width, Field::Width},
+                                                       {Column::Distance, Field::Distance},
+                                                       {Column::Focal, Field::FocalLength},
+                                                       {Column::Fov, Field::FieldOfView}};
 
 // Numbers as the table writes them: with its decimal mark.
 std::string_view marked(std::string_view number, bool decimalComma, std::string& scratch) {
@@ -157,7 +164,7 @@ TableOutcome fillTable(CsvReader& reader, const CsvWriter::Sink& sink,
 
     const bool decimalComma = reader.separator() == ';';
     std::array<std::string, kRequestColumns> scratch;
-    std::array<std::string, 5> written; // a row's numbers with the table's mark
+    std::array<std::string, kColumnNames.size()> written; // numbers with the table's mark
     std::array<std::string_view, kColumnNames.size()> cells;
     std::string problem;
     while (status != CsvReader::Status::End && (status = reader.next()) != CsvReader::Status::End) {
@@ -198,16 +205,12 @@ TableOutcome fillTable(CsvReader& reader, const CsvWriter::Sink& sink,
         std::copy(texts.begin(), texts.end(), cells.begin());
         cells[index(Column::Fov)] = cells[index(Column::PixelsPerUnit)] = {};
         if (answer) {
-            const LensFields& fields = answer->fields;
-            for (const Field field : {Field::Width, Field::Distance, Field::FocalLength}) {
-                const std::size_t c = index(Column::Width) + static_cast<std::size_t>(field);
+            for (const auto& [column, field] : kNumberColumns)
                 if (answer->written.contains(field))
-                    cells[c] =
-                        marked(fields.text(field), decimalComma, written[c - index(Column::Width)]);
-            }
-            cells[index(Column::Fov)] = marked(fields.fieldOfView, decimalComma, written[3]);
+                    cells[index(column)] =
+                        marked(answer->fields.text(field), decimalComma, written[index(column)]);
             cells[index(Column::PixelsPerUnit)] =
-                marked(answer->pixelsPerUnit, decimalComma, written[4]);
+                marked(answer->pixelsPerUnit, decimalComma, written[index(Column::PixelsPerUnit)]);
             cells[index(Column::Message)] = answer->message;
         } else {
             problem.insert(0, "line " + std::to_string(reader.line()) + ": ");
