@@ -28,16 +28,16 @@ const std::vector<std::string> kTable = {"--csv", "-"};
 // clang-format off
 const Call kCalls[] = {
     {"OwnColumnsStayInPlaceBlankRowsStayEmpty", kTable,
-     "name,camera,units,width,distance,focal,notes,\nA,5,meters,0.25,11.5,,pole 1,\n\n,,,,,,,\n", 0,
+     "name,camera,units,width,distance,focal,notes,\n\"A\"\"1\",5,meters,0.25,11.5,,pole 1,\n\n,,,,,,,\n", 0,
      "name,camera,units,width,distance,focal,notes,,resolution,fov,pixels_per_unit,message\n"
-     "A,5,meters,0.25,11.5,1277.696,pole 1,,,1.24551137441264,5120,\n,,,,,,,,,,,\n,,,,,,,,,,,\n", ""},
+     "\"A\"\"1\",5,meters,0.25,11.5,1277.696,pole 1,,,1.24551137441264,5120,\n,,,,,,,,,,,\n,,,,,,,,,,,\n", ""},
     {"OwnOutputReadsBackOverwritten", kTable,
      "camera,resolution,units,width,distance,focal,fov,pixels_per_unit,message\n"
      "4,1024,feet,15,25,,9,9,old\n", 0, ",18.773,33.3990484728694,68.2666666666667,\n", ""},
     {"AllThreeFilledEachRead", kTable, "camera,width,distance,focal\n5,1,hello,8\n", 1,
      "5,1,hello,8,,meters,,,Cannot calculate the field of view: Object Distance is not a number.\n", ""},
-    {"SemicolonsKeepDecimalCommas", kTable, "camera;units;width;distance;focal\n5;M;;11,5;1277,696\n", 0,
-     "5;M;0,25;11,5;1277,696;;1,24551137441264;5120;\n", ""},
+    {"SemicolonsKeepDecimalCommas", kTable, "camera;units;width;distance;focal\n5; m ;;11,5;1277,696\n", 0,
+     "5; m ;0,25;11,5;1277,696;;1,24551137441264;5120;\n", ""},
     {"TabAndNamesInAnyCase", kTable, " Camera\tUNITS\twidth\tdistance\tfocal\n15\tFt\t\t10\t8\n12\tIn.\t2\t\t12\n", 0,
      "15\tFt\t22.4\t10\t8\t\t96.4794005922043\t\t\n12\tIn.\t2\t5.004\t12\t\t\t\t\n", ""},
     {"SeparatorGiven", {"--csv", "-", "--separator", ";", "--camera", "15"}, "a,b;width;distance\nx,y;1;5\n", 0,
