@@ -49,8 +49,8 @@ const Call kCalls[] = {
      "7,1024,feet,1,,,,,\"line 5: camera \"\"Dalo Mini\"\" takes no custom resolution\"\n"
      "5,,feet,,,,,,line 6: 3 fields where the header has 4\n5,,feet,,,,,,line 7: text after a closing quote\n"
      "\"2\n\",,feet,,,,,,line 8: a quote is not closed\n", ""},
-    {"FieldTooLong", kTable, "camera\n" + std::string(CsvReader::kLongestField + 1, '5'), 1,
-     "line 2: a field longer than 65536 bytes\n", ""},
+    {"FieldTooLongNextRowRead", kTable, "camera\n" + std::string(CsvReader::kLongestField + 1, '5') + "\n5", 1,
+     "line 2: a field longer than 65536 bytes\n5,,meters,,,,,,\n", ""},
     {"MarkAndBlankLinesBeforeTheHeader", kTable, "\xEF\xBB\xBF\ncamera,width,distance\n5,2,3\r\n", 0, "5,2,3,,meters,41.664,36.869897645844,640,", ""},
     {"RepeatedColumn", kTable, "width,Width\n", 2, "", "-, line 1: repeated column \"Width\""},
     {"EmptyFileName", {"--csv", ""}, "", 2, "", "--csv needs a file name"},
@@ -61,7 +61,7 @@ const Call kCalls[] = {
     {"ShortHelp", {"-h"}, "", 0, "  --                 ends the options\n", ""},
     {"DashesEndTheOptions", {"--", "--width"}, "", 2, "", "unexpected argument --width"},
     {"ListSaysWhichTakeAResolution", {"--list-cameras"}, "", 0,
-     "page 1  takes --resolution\n 9   Hexa /Pask 1280x1024                    15.36 mm  page 2\n", ""},
+     "page 1  takes --resolution\n 9   Hexa /Pask 1280x1024                    15.36 mm  page 2\n10  ", ""},
     {"OneCalculation", {"--width", "0.25", "--distance=11.5"}, "", 0, "Lens f: 1277.696 mm\n", ""},
     {"OneCalculationFails", {"--width", "0", "--distance", "10"}, "", 1, "Lens f:\n",
      "Cannot calculate Lens f: Object Width is zero."},
