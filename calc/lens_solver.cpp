@@ -55,12 +55,12 @@ public:
     }
 
 private:
+    // One throw where a text does not read: a failing row's cost is its throws.
     double number(Field field) const {
-        try {
-            return textToNumber(fields_.text(field));
-        } catch (const RunTimeError& error) {
-            throw FieldFault{field, error.code()};
-        }
+        const TextValue read = textValue(fields_.text(field));
+        if (read.error)
+            throw FieldFault{field, *read.error};
+        return read.value;
     }
 
     const LensFields& fields_;

@@ -9,10 +9,13 @@
 
 namespace orbel {
 
-// Reads comma-separated records one at a time: fields in double quotes may
-// hold commas, line breaks and doubled quotes; lines end in CRLF or LF; a
-// leading UTF-8 byte order mark and blank lines are passed over. Memory
-// stays that of one record whatever the length of the input.
+// Reads separated records one at a time: fields in double quotes may hold
+// separators, line breaks and doubled quotes; lines end in CRLF or LF; a
+// leading UTF-8 byte order mark is passed over, and a blank line is a record
+// of one empty field. The separator is a comma, a semicolon or a TAB: the
+// one given, or the one the first line holds most of outside quotes (a
+// comma when it holds none). Memory stays that of one record whatever the
+// length of the input.
 class CsvReader {
 public:
     // Fills the buffer with up to `size` bytes; 0 at the end. May throw.
@@ -20,7 +23,7 @@ public:
 
     enum class Status { Record, Malformed, End };
 
-    explicit CsvReader(Source source);
+    explicit CsvReader(Source source, char separator = 0);
 
     // The next record; Malformed comes with the problem, and the reader
     // goes on at the next line.
@@ -28,6 +31,8 @@ public:
     std::span<const std::string> fields() const { return {fields_.data(), count_}; }
     long long line() const { return recordLine_; } // where the record began
     std::string_view problem() const { return problem_; }
+    // The one given, or found in the first record; a comma before that.
+    char separator() const { return separator_ != 0 ? separator_ : ','; }
 
     // A field is cut here, and its record is malformed.
     static constexpr std::size_t kLongestField = 65536;
@@ -39,8 +44,10 @@ private:
     void append(const char* from, const char* to);
     void skipLine();
     bool endOfLine(char c);
+    void detectSeparator();
 
     Source source_;
+    char separator_;
     std::vector<char> buffer_;
     const char* at_ = nullptr;
     const char* end_ = nullptr;
@@ -54,13 +61,14 @@ private:
 };
 
 // Writes records as the reader reads them, CRLF after each; a field is
-// quoted when it holds a comma, a quote or a line break.
+// quoted when it holds the separator, a quote or a line break.
 class CsvWriter {
 public:
     using Sink = std::function<void(std::string_view)>;
 
-    explicit CsvWriter(Sink sink)
-        : sink_(std::move(sink)) {}
+    explicit CsvWriter(Sink sink, char separator = ',')
+        : sink_(std::move(sink))
+        , separator_(separator) {}
 
     void field(std::string_view text);
     void endRecord();
@@ -68,6 +76,7 @@ public:
 
 private:
     Sink sink_;
+    char separator_;
     std::string buffer_;
     bool firstField_ = true;
 };

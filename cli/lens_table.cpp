@@ -1,19 +1,24 @@
+// A table of calculations: its header matched to the program's columns, each
+// row read into a request, solved and written back in its place.
 #include "lens_table.h"
 
-#include "calc/custom_resolution.h"
-#include "calc/failure_text.h"
-#include "calc/lens_solver.h"
+#include "calc/sensor_catalogue.h"
 #include "calc/units.h"
-#include "runtime/arithmetic.h"
 #include "runtime/conversions.h"
-#include "runtime/run_time_error.h"
 
 #include <algorithm>
 #include <charconv>
-#include <variant>
+#include <utility>
+#include <vector>
 
 namespace orbel {
 namespace {
+
+bool sameWords(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
+}
 
 std::string quoted(std::string_view text) {
     std::string result(1, '"');
@@ -21,184 +26,208 @@ std::string quoted(std::string_view text) {
     return result;
 }
 
+constexpr std::size_t index(Column column) {
+    return static_cast<std::size_t>(column);
+}
+
+constexpr std::size_t kPassedThrough = SIZE_MAX;
+
+// The columns a calculation writes a field into; the others keep their text.
+constexpr std::pair<Column, Field> kNumberColumns[] = {{Column::Width, Field::Width},
+                                                       {Column::Distance, Field::Distance},
+                                                       {Column::Focal, Field::FocalLength},
+                                                       {Column::Fov, Field::FieldOfView}};
+
+// Numbers as the table writes them: with its decimal mark.
+std::string_view marked(std::string_view number, bool decimalComma, std::string& scratch) {
+    if (!decimalComma || number.find('.') == std::string_view::npos)
+        return number;
+    scratch.assign(number);
+    std::replace(scratch.begin(), scratch.end(), '.', ',');
+    return scratch;
+}
+
 } // namespace
 
-const Preset* findCamera(std::string_view named) {
+std::optional<std::size_t> findCamera(std::string_view named) {
     named = trimBlanks(named);
-    const auto cameras = presets();
     std::size_t number = 0;
     const auto [end, error] = std::from_chars(named.data(), named.data() + named.size(), number);
-    if (!named.empty() && error == std::errc() && end == named.data() + named.size())
-        return number >= 1 && number <= cameras.size() ? &cameras[number - 1] : nullptr;
-    static const std::vector<std::string> captions = [&] {
+    if (!named.empty() && error == std::errc() && end == named.data() + named.size()) {
+        if (number >= 1 && number <= kPresetCount)
+            return number - 1;
+        return std::nullopt;
+    }
+    static const std::vector<std::string> captions = [] {
         std::vector<std::string> shown;
-        for (const Preset& preset : cameras)
+        for (const Preset& preset : presets())
             shown.emplace_back(trimBlanks(shownCaption(preset)));
         return shown;
     }();
-    const auto found = std::find(captions.begin(), captions.end(), named);
-    return found == captions.end() ? nullptr
-                                   : &cameras[static_cast<std::size_t>(found - captions.begin())];
+    for (std::size_t i = 0; i < captions.size(); ++i)
+        if (sameWords(captions[i], named))
+            return i;
+    return std::nullopt;
 }
 
-// The catalogue's widths as text, written once: a table switches cameras
-// from row to row.
-const std::string& LensCalculator::catalogueSensor(const Preset& camera) {
-    if (catalogueSensors_.empty())
-        for (const Preset& preset : presets())
-            catalogueSensors_.push_back(sensorText(preset));
-    return catalogueSensors_[static_cast<std::size_t>(&camera - presets().data())];
+std::optional<Column> findColumn(std::string_view named) {
+    named = trimBlanks(named);
+    for (std::size_t i = 0; i < kColumnNames.size(); ++i)
+        if (sameWords(kColumnNames[i], named))
+            return static_cast<Column>(i);
+    return std::nullopt;
 }
 
-void LensCalculator::refuse(std::string why) {
-    result_.kind = LensResult::Kind::Refused;
-    result_.message = std::move(why);
+std::optional<Units> findUnits(std::string_view named) {
+    named = trimBlanks(named);
+    for (const UnitSystem& system : kUnitSystems)
+        for (const std::string_view word : {system.name, trimBlanks(system.label), system.spoken})
+            if (sameWords(word, named))
+                return system.units;
+    return std::nullopt;
 }
 
-const LensResult& LensCalculator::run(const LensRequest& request) {
-    result_.kind = LensResult::Kind::Computed;
-    result_.message.clear();
-    result_.pixelsPerUnit.clear();
-    if (!camera_ || request.camera != cameraText_) {
-        cameraText_ = request.camera;
-        camera_ = findCamera(cameraText_);
-    }
-    if (!camera_) {
-        refuse("unknown camera " + quoted(request.camera));
-        return result_;
-    }
-    const auto unit = std::find_if(kUnitSystems.begin(), kUnitSystems.end(), [&](const auto& u) {
-        return u.name == request.units || u.spoken == request.units;
-    });
-    if (unit == kUnitSystems.end()) {
-        refuse("unknown units " + quoted(request.units));
-        return result_;
-    }
-
-    // The width a selection writes, or the one a custom resolution gives;
-    // an entry the window would drop is refused here rather than ignored.
-    if (camera_ != sensorCamera_ || request.resolution != resolutionText_) {
-        sensorCamera_ = camera_;
-        resolutionText_ = request.resolution;
-        sensorProblem_.clear();
-        pixels_ = camera_->horizontalPixels;
-        if (resolutionText_.empty()) {
-            sensor_ = catalogueSensor(*camera_);
-        } else if (!camera_->custom) {
-            sensorProblem_ =
-                "camera " + quoted(shownCaption(*camera_)) + " takes no custom resolution";
-        } else if (const auto entry = applyCustomResolution(*camera_->custom, resolutionText_);
-                   const auto* custom = std::get_if<CustomResult>(&entry)) {
-            sensor_ = custom->sensor;
-            pixels_ = textToNumber(resolutionText_);
-        } else {
-            sensorProblem_ = "resolution " + quoted(resolutionText_) + " " +
-                             resolutionRefusal(std::get<ResolutionRefusal>(entry));
+ReadRequest readRequest(const RequestTexts& texts, bool decimalComma,
+                        std::array<std::string, kRequestColumns>& scratch) {
+    ReadRequest read;
+    const auto camera = findCamera(texts[index(Column::Camera)]);
+    const auto units = findUnits(texts[index(Column::Units)]);
+    if (!camera)
+        read.problem = "unknown camera " + quoted(texts[index(Column::Camera)]);
+    else if (!units)
+        read.problem = "unknown units " + quoted(texts[index(Column::Units)]);
+    if (!read.problem.empty())
+        return read;
+    std::string_view numbers[kRequestColumns];
+    for (const Column column :
+         {Column::Resolution, Column::Width, Column::Distance, Column::Focal}) {
+        std::string_view text = texts[index(column)];
+        if (decimalComma && text.find(',') != std::string_view::npos) {
+            std::string& pointed = scratch[index(column)];
+            pointed.assign(text);
+            std::replace(pointed.begin(), pointed.end(), ',', '.');
+            text = pointed;
         }
+        numbers[index(column)] = text;
     }
-    if (!sensorProblem_.empty()) {
-        refuse(sensorProblem_);
-        return result_;
-    }
-
-    LensFields& fields = result_.fields;
-    fields.units = unit->units;
-    fields.width = request.width;
-    fields.distance = request.distance;
-    fields.focalLength = request.focal;
-    fields.sensorWidth = sensor_;
-    fields.fieldOfView.clear();
-    const LensOutcome outcome = calculate(fields);
-    if (outcome.failure) {
-        result_.kind = LensResult::Kind::Failed;
-        result_.message = failureText(*outcome.failure, fields);
-    }
-    if (pixels_ != 0.0) {
-        try {
-            result_.pixelsPerUnit = numberToText(quotient(pixels_, textToNumber(fields.width)));
-        } catch (const RunTimeError&) {
-            // No usable width: the column stays blank.
-        }
-    }
-    return result_;
+    read.request = {*camera,
+                    numbers[index(Column::Resolution)],
+                    *units,
+                    numbers[index(Column::Width)],
+                    numbers[index(Column::Distance)],
+                    numbers[index(Column::Focal)]};
+    return read;
 }
 
-int fillTable(CsvReader& reader, CsvWriter& writer, const LensRequest& defaults,
-              std::string& error) {
-    std::string LensRequest::*const members[kRequestColumns] = {
-        &LensRequest::camera, &LensRequest::resolution, &LensRequest::units,
-        &LensRequest::width,  &LensRequest::distance,   &LensRequest::focal};
-    // Where each of kColumns stands in a row; the added ones are only read
-    // so that a written table can be read again.
-    std::array<std::size_t, kColumns.size()> where;
-    where.fill(SIZE_MAX);
-    CsvReader::Status status = reader.next();
+TableOutcome fillTable(CsvReader& reader, const CsvWriter::Sink& sink,
+                       const RequestTexts& defaults) {
+    TableOutcome outcome;
+    // The header: the first record with a name in it.
+    CsvReader::Status status;
+    do
+        status = reader.next();
+    while (status == CsvReader::Status::Record && reader.fields().size() == 1 &&
+           trimBlanks(reader.fields()[0]).empty());
     if (status == CsvReader::Status::Malformed) {
-        error = "line " + std::to_string(reader.line()) + ": " + std::string(reader.problem());
-        return 2;
+        outcome.status = TableOutcome::Status::Unreadable;
+        outcome.problem =
+            "line " + std::to_string(reader.line()) + ": " + std::string(reader.problem());
+        return outcome;
     }
-    const std::size_t width = reader.fields().size();
-    for (std::size_t i = 0; status == CsvReader::Status::Record && i < width; ++i) {
-        const std::string_view name = trimBlanks(reader.fields()[i]);
-        const auto column = static_cast<std::size_t>(
-            std::find(kColumns.begin(), kColumns.end(), name) - kColumns.begin());
-        if (column == kColumns.size() || where[column] != SIZE_MAX) {
-            error = "line " + std::to_string(reader.line()) + ": " +
-                    (column == kColumns.size() ? "unknown" : "repeated") + " column " +
-                    quoted(name);
-            return 2;
+    // For each field of a row, the program's column it is, if any; where each
+    // of the program's columns is, the missing ones after the header's.
+    std::vector<std::size_t> roles;
+    std::array<std::size_t, kColumnNames.size()> where;
+    where.fill(kPassedThrough);
+    for (const std::string& name : reader.fields()) {
+        const auto known = findColumn(name);
+        if (known && where[index(*known)] != kPassedThrough) {
+            outcome.status = TableOutcome::Status::Unreadable;
+            outcome.problem = "line " + std::to_string(reader.line()) + ": repeated column " +
+                              quoted(trimBlanks(name));
+            return outcome;
         }
-        where[column] = i;
+        if (known)
+            where[index(*known)] = roles.size();
+        roles.push_back(known ? index(*known) : kPassedThrough);
     }
-    for (const std::string_view name : kColumns)
-        writer.field(name);
+    const std::size_t width = roles.size();
+    CsvWriter writer(sink, reader.separator());
+    for (std::size_t i = 0; i < width; ++i)
+        writer.field(reader.fields()[i]);
+    for (std::size_t column = 0; column < kColumnNames.size(); ++column)
+        if (where[column] == kPassedThrough) {
+            writer.field(kColumnNames[column]);
+            roles.push_back(column);
+        }
     writer.endRecord();
 
-    int exitStatus = 0;
-    LensCalculator calculator;
-    LensRequest request;
+    const bool decimalComma = reader.separator() == ';';
+    std::array<std::string, kRequestColumns> scratch;
+    std::array<std::string, kColumnNames.size()> written; // numbers with the table's mark
+    std::array<std::string_view, kColumnNames.size()> cells;
+    std::string problem;
     while (status != CsvReader::Status::End && (status = reader.next()) != CsvReader::Status::End) {
         const auto row = reader.fields();
-        for (std::size_t c = 0; c < kRequestColumns; ++c) {
-            std::string& text = request.*members[c];
-            if (where[c] == SIZE_MAX)
-                text = defaults.*members[c];
-            else
-                text = where[c] < row.size() ? row[where[c]] : std::string();
+        if (status == CsvReader::Status::Record &&
+            std::all_of(row.begin(), row.end(), [](const std::string& f) { return f.empty(); })) {
+            for (std::size_t i = 0; i < roles.size(); ++i)
+                writer.field({});
+            writer.endRecord();
+            continue;
         }
-        for (std::string LensRequest::*member : {&LensRequest::camera, &LensRequest::units})
-            if ((request.*member).empty())
-                request.*member = defaults.*member;
+        RequestTexts texts;
+        for (std::size_t c = 0; c < kRequestColumns; ++c) {
+            const std::size_t at = where[c];
+            texts[c] = at == kPassedThrough ? defaults[c]
+                       : at < row.size()    ? std::string_view(row[at])
+                                            : std::string_view();
+        }
+        for (const Column column : {Column::Camera, Column::Units})
+            if (texts[index(column)].empty())
+                texts[index(column)] = defaults[index(column)];
 
-        std::string problem;
+        problem.clear();
+        ReadRequest read;
+        std::optional<LensAnswer> answer;
         if (status == CsvReader::Status::Malformed)
             problem = reader.problem();
         else if (row.size() != width)
             problem = std::to_string(row.size()) + " fields where the header has " +
                       std::to_string(width);
-        const LensResult* result = problem.empty() ? &calculator.run(request) : nullptr;
-        if (result && result->kind == LensResult::Kind::Refused)
-            problem = result->message;
-        const bool filled = problem.empty();
+        else if (read = readRequest(texts, decimalComma, scratch); !read.problem.empty())
+            problem = std::move(read.problem);
+        else if (answer = solve(read.request); answer->kind == LensAnswer::Kind::Refused)
+            problem = answer->message;
+        if (!problem.empty())
+            answer.reset();
 
-        for (std::size_t c = 0; c < 3; ++c)
-            writer.field(request.*members[c]);
-        writer.field(filled ? result->fields.width : request.width);
-        writer.field(filled ? result->fields.distance : request.distance);
-        writer.field(filled ? result->fields.focalLength : request.focal);
-        writer.field(filled ? result->fields.fieldOfView : std::string_view());
-        writer.field(filled ? result->pixelsPerUnit : std::string_view());
-        if (filled) {
-            writer.field(result->message);
+        std::copy(texts.begin(), texts.end(), cells.begin());
+        cells[index(Column::Fov)] = cells[index(Column::PixelsPerUnit)] = {};
+        if (answer) {
+            for (const auto& [column, field] : kNumberColumns)
+                if (answer->written.contains(field))
+                    cells[index(column)] =
+                        marked(answer->fields.text(field), decimalComma, written[index(column)]);
+            cells[index(Column::PixelsPerUnit)] =
+                marked(answer->pixelsPerUnit, decimalComma, written[index(Column::PixelsPerUnit)]);
+            cells[index(Column::Message)] = answer->message;
         } else {
-            writer.field("line " + std::to_string(reader.line()) + ": " + problem);
+            problem.insert(0, "line " + std::to_string(reader.line()) + ": ");
+            cells[index(Column::Message)] = problem;
+        }
+        for (std::size_t i = 0; i < roles.size(); ++i) {
+            if (roles[i] != kPassedThrough)
+                writer.field(cells[roles[i]]);
+            else
+                writer.field(i < row.size() ? std::string_view(row[i]) : std::string_view());
         }
         writer.endRecord();
-        if (!filled || result->kind != LensResult::Kind::Computed)
-            exitStatus = 1;
+        if (!answer || answer->kind != LensAnswer::Kind::Computed)
+            outcome.status = TableOutcome::Status::RowsFailed;
     }
     writer.flush();
-    return exitStatus;
+    return outcome;
 }
 
 } // namespace orbel

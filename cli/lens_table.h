@@ -1,73 +1,70 @@
 #pragma once
 
 #include "calc/lens_fields.h"
-#include "calc/sensor_catalogue.h"
+#include "calc/lens_request.h"
 #include "csv.h"
 
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace orbel {
 
-// One calculation as a user asks for it, every value as typed.
-struct LensRequest {
-    std::string camera;     // its caption as the window shows it, or its number
-    std::string resolution; // a custom horizontal resolution; empty for none
-    std::string units;      // meters, feet or inches
-    std::string width;
-    std::string distance;
-    std::string focal;
+// The program's columns: a request's, then what a calculation adds.
+enum class Column {
+    Camera,
+    Resolution,
+    Units,
+    Width,
+    Distance,
+    Focal,
+    Fov,
+    PixelsPerUnit,
+    Message
 };
-
-// A table's columns: the request's, then what a calculation adds.
-inline constexpr std::array<std::string_view, 9> kColumns = {
+inline constexpr std::array<std::string_view, 9> kColumnNames = {
     "camera", "resolution", "units",           "width",  "distance",
     "focal",  "fov",        "pixels_per_unit", "message"};
-inline constexpr std::size_t kRequestColumns = 6;
+inline constexpr std::size_t kRequestColumns = 6; // camera to focal
+
+// A request's texts as typed, by Column.
+using RequestTexts = std::array<std::string_view, kRequestColumns>;
 
 // The camera a user names: its number in the catalogue's order (1 to 15) or
-// its caption as the window shows it; blanks around either do not count.
-const Preset* findCamera(std::string_view named);
+// its caption as the window shows it; its place in presets(). The units by
+// their name, the label the window shows or as spoken ("meters", "M",
+// "metres"). A column by its name. None minds case or the blanks around.
+std::optional<std::size_t> findCamera(std::string_view named);
+std::optional<Column> findColumn(std::string_view named);
+std::optional<Units> findUnits(std::string_view named);
 
-struct LensResult {
-    enum class Kind { Computed, Failed, Refused };
-    Kind kind = Kind::Computed;
-    LensFields fields;         // as the window would show them
-    std::string pixelsPerUnit; // the camera's horizontal pixels over the object width
-    std::string message;       // the window's words, or what in the request is wrong
+// The request the texts make, or what in them is wrong. With a decimal
+// comma, "11,5" in a number reads as 11.5; `scratch` holds such texts.
+struct ReadRequest {
+    LensRequest request;
+    std::string problem;
+};
+ReadRequest readRequest(const RequestTexts& texts, bool decimalComma,
+                        std::array<std::string, kRequestColumns>& scratch);
+
+struct TableOutcome {
+    enum class Status { Computed, RowsFailed, Unreadable };
+    Status status = Status::Computed;
+    std::string problem; // why the table is unreadable
 };
 
-// Fills the record as the window does when the camera is picked (and its
-// custom resolution entered), the units chosen, the texts typed and
-// Calculate pressed. Remembers the last camera and resolution, as a table
-// mostly repeats them.
-class LensCalculator {
-public:
-    const LensResult& run(const LensRequest& request);
-
-private:
-    void refuse(std::string why);
-    const std::string& catalogueSensor(const Preset& camera);
-
-    LensResult result_;
-    std::vector<std::string> catalogueSensors_;
-    std::string cameraText_;
-    const Preset* camera_ = nullptr;
-    const Preset* sensorCamera_ = nullptr;
-    std::string resolutionText_;
-    std::string sensor_;
-    std::string sensorProblem_;
-    double pixels_ = 0; // 0 where the camera does not say
-};
-
-// Reads a table with a header row naming some of kColumns, the request's
-// missing columns (and empty camera and units cells) taken from `defaults`,
-// and writes every row filled, in the order of kColumns. Returns 0 when
-// every row computed, 1 when a row failed or was malformed (its message
-// says why, and where), 2 when the header cannot be read (`error` says why).
-int fillTable(CsvReader& reader, CsvWriter& writer, const LensRequest& defaults,
-              std::string& error);
+// Reads a table whose header names some of the program's columns (any case,
+// blanks around) among the user's own, and writes it through `sink` row for
+// row: the user's columns as they were, the program's filled where they
+// stand, the program's missing ones after them. A missing request column, and
+// an empty camera or units cell, takes `defaults`. A row of empty fields stays
+// empty; a row that cannot be read keeps its place with a message naming its
+// line. With a semicolon separator numbers read and are written with a
+// decimal comma. RowsFailed when a row failed or could not be read;
+// Unreadable when the header cannot be read, with nothing written.
+TableOutcome fillTable(CsvReader& reader, const CsvWriter::Sink& sink,
+                       const RequestTexts& defaults);
 
 } // namespace orbel

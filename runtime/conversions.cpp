@@ -76,10 +76,10 @@ std::optional<WrittenNumber> readNumber(std::string_view text) {
     return number;
 }
 
-double textToNumber(std::string_view text) {
+TextValue textValue(std::string_view text) {
     const std::optional<WrittenNumber> number = readNumber(text);
     if (!number)
-        throw RunTimeError(ErrorCode::TypeMismatch);
+        return {0.0, ErrorCode::TypeMismatch};
     double magnitude = 0.0;
     const char* first = number->mantissa.data() +
                         (number->mantissa.front() == '+' || number->mantissa.front() == '-');
@@ -88,12 +88,19 @@ double textToNumber(std::string_view text) {
     if (error == std::errc::result_out_of_range) {
         // Too large for a double is an error; too small is simply zero.
         if (!number->digits.empty() && number->power >= 0)
-            throw RunTimeError(ErrorCode::Overflow);
+            return {0.0, ErrorCode::Overflow};
         magnitude = 0.0;
     } else if (error != std::errc() || end != last) {
-        throw RunTimeError(ErrorCode::TypeMismatch);
+        return {0.0, ErrorCode::TypeMismatch};
     }
-    return number->negative ? -magnitude : magnitude;
+    return {number->negative ? -magnitude : magnitude, std::nullopt};
+}
+
+double textToNumber(std::string_view text) {
+    const TextValue read = textValue(text);
+    if (read.error)
+        throw RunTimeError(*read.error);
+    return read.value;
 }
 
 std::string numberToText(double value) {

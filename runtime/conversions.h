@@ -1,5 +1,7 @@
 #pragma once
 
+#include "run_time_error.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,6 +14,14 @@ namespace orbel {
 // Overflow, and one too small for it gives zero. The decimal point is always
 // ".", whatever the process locale says.
 double textToNumber(std::string_view text);
+
+// The same reading without the throw, for a caller that raises its own
+// error: the number, or the error textToNumber would raise.
+struct TextValue {
+    double value = 0.0;
+    std::optional<ErrorCode> error;
+};
+TextValue textValue(std::string_view text);
 
 // Blanks are what may stand around a number: spaces and tabs. The text
 // without the blanks at its ends.

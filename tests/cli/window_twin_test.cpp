@@ -35,9 +35,9 @@ TEST_F(WindowTest, CommandLineFillsATableAsTheWindowDoes) {
         {3, "Wdth"}, {4, "Dist"}, {5, "Fmm"}, {6, "FOV"}, {8, "message"}};
     for (std::size_t r = 1; r < rows.size(); ++r) {
         const auto& row = rows[r];
-        const Preset& camera = *findCamera(row[0]);
-        const QString control = QString::fromUtf8(
-            kCameraControls[static_cast<std::size_t>(&camera - presets().data())]);
+        const std::size_t place = *findCamera(row[0]);
+        const Preset& camera = presets()[place];
+        const QString control = QString::fromUtf8(kCameraControls[place]);
         QString story = camera.page == Page::Second ? "double Frame2;" : "";
         story += "click " + control;
         if (!row[1].empty())
