@@ -1,5 +1,9 @@
 #pragma once
 
+// Calculate on the record of a lens: the empty one of width, distance and
+// focal length from the other two, then the field of view; what it wrote, or
+// why it stopped.
+
 #include "calc/lens_fields.h"
 #include "runtime/run_time_error.h"
 

@@ -1,3 +1,5 @@
+// Numbers to and from text, the same in every locale: reading a plain decimal,
+// writing at most 15 significant digits.
 #include "conversions.h"
 
 #include "run_time_error.h"

@@ -1,3 +1,5 @@
+// What of a text fits a field's room: the whole text, a number cut inside its
+// fraction or rounded as a spreadsheet rounds it, a fill of "#", or a text cut with "…".
 #include "fitted_text.h"
 
 #include "conversions.h"

@@ -1,3 +1,5 @@
+// Windows only: a finished Calculate raised as a UI Automation notification,
+// through calls looked up in uiautomationcore.dll where Windows has them.
 #include "windows_notification.h"
 
 #include <QString>

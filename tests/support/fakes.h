@@ -1,5 +1,7 @@
 #pragma once
 
+// What the tests share for run-time errors: the one an action raises.
+
 #include "runtime/run_time_error.h"
 
 #include <optional>

@@ -1,5 +1,8 @@
 #pragma once
 
+// Tables read from a text, as orbel-lens reads them, for the tests and the
+// fuzz targets.
+
 #include "cli/csv.h"
 
 #include <algorithm>
