@@ -10,11 +10,13 @@ namespace orbel {
 // The three unit systems: the word a user picks one by, the label the window
 // writes beside the two lengths, that unit as a screen reader says it, and
 // the flag it stands for in the record.
+using UnitFlag = bool UnitFlags::*; // named as LensText is
+
 struct UnitSystem {
     std::string_view name;
     std::string_view label;
     std::string_view spoken;
-    bool UnitFlags::*flag;
+    UnitFlag flag;
 };
 // clang-format off
 inline constexpr std::array<UnitSystem, 3> kUnitSystems = {{

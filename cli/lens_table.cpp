@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 
 namespace orbel {
 namespace {
@@ -123,9 +124,10 @@ const LensResult& LensCalculator::run(const LensRequest& request) {
 
 int fillTable(CsvReader& reader, CsvWriter& writer, const LensRequest& defaults,
               std::string& error) {
-    std::string LensRequest::*const members[kRequestColumns] = {
-        &LensRequest::camera, &LensRequest::resolution, &LensRequest::units,
-        &LensRequest::width,  &LensRequest::distance,   &LensRequest::focal};
+    using Text = std::string LensRequest::*; // named as LensText is
+    const Text members[kRequestColumns] = {&LensRequest::camera,   &LensRequest::resolution,
+                                           &LensRequest::units,    &LensRequest::width,
+                                           &LensRequest::distance, &LensRequest::focal};
     // Where each of kColumns stands in a row; the added ones are only read
     // so that a written table can be read again.
     std::array<std::size_t, kColumns.size()> where;
@@ -164,7 +166,7 @@ int fillTable(CsvReader& reader, CsvWriter& writer, const LensRequest& defaults,
             else
                 text = where[c] < row.size() ? row[where[c]] : std::string();
         }
-        for (std::string LensRequest::*member : {&LensRequest::camera, &LensRequest::units})
+        for (Text member : {&LensRequest::camera, &LensRequest::units})
             if ((request.*member).empty())
                 request.*member = defaults.*member;
 
