@@ -1,6 +1,10 @@
 #include "csv.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <utility>
 
 namespace orbel {
 namespace {

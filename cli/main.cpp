@@ -1,15 +1,19 @@
 // orbel-lens: the calculator's console twin. One calculation from the
 // command line, or a whole table of them, on the window's own core.
+#include "calc/lens_fields.h"
+#include "calc/sensor_catalogue.h"
 #include "calc/units.h"
 #include "csv.h"
 #include "lens_table.h"
 #include "runtime/conversions.h"
 #include "version/version.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <utility>
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>

@@ -8,6 +8,9 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <system_error>
 
 namespace orbel {

@@ -2,11 +2,15 @@
 #include "registry_tool_search.h"
 
 #include "file_exists.h"
+#include "registry.h"
 #include "runtime/general_format.h"
 #include "runtime/run_time_error.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <string>
 
 namespace orbel {
 namespace {

@@ -11,7 +11,9 @@
 
 #include <algorithm>
 #include <limits>
+#include <span>
 #include <utility>
+#include <vector>
 
 namespace orbel {
 namespace {

@@ -1,7 +1,14 @@
+#include "cli/csv.h"
 #include "cli/lens_table.h"
 #include "support/tables.h"
 
+#include <cstddef>
+
 #include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <utility>
 
 namespace orbel {
 namespace {

@@ -1,8 +1,16 @@
+#include "calc/sensor_catalogue.h"
 #include "cli/lens_table.h"
 #include "support/tables.h"
+#include "ui/dialog_boxes.h"
 #include "window_test.h"
 
 #include <QProcess>
+
+#include <cstddef>
+#include <map>
+#include <span>
+#include <string>
+#include <utility>
 
 namespace orbel::testing {
 namespace {
