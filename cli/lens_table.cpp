@@ -125,7 +125,7 @@ const LensResult& LensCalculator::run(const LensRequest& request) {
     if (pixels_ != 0.0) {
         try {
             result_.pixelsPerUnit = numberToText(quotient(pixels_, textToNumber(fields.wdth)));
-        } catch (const RunTimeError&) {
+        } catch (const RunTimeError&) { // NOLINT(bugprone-empty-catch)
             // No usable width: the column stays blank.
         }
     }

@@ -58,7 +58,8 @@ std::optional<WrittenNumber> readNumber(std::string_view text) {
 
     long long written = 0;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        const bool minus = ++i < text.size() && text[i] == '-';
+        ++i;
+        const bool minus = i < text.size() && text[i] == '-';
         if (i < text.size() && (text[i] == '+' || text[i] == '-'))
             ++i;
         if (i == text.size())
