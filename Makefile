@@ -26,7 +26,7 @@ build: configure
 run: build
 	@scripts/run-program $(BUILD)
 
-test: build format-check
+test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=3
 
@@ -85,8 +85,11 @@ test-sanitize: deps
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS) -E '^DebianPackage$$'
 
-# clang-tidy and cppcheck over the program's own sources, with the flags of
-# the normal build's compile_commands.json.
+# The formatting, clang-tidy and cppcheck over the program's own sources with
+# the flags of the normal build's compile_commands.json, and the include check
+# (clang-tidy 17 on) over the program's and the tests' sources. Formatting is
+# a developer's check: a user's make test does not depend on which
+# clang-format the machine has.
 lint: build
 	@scripts/lint $(BUILD) $(JOBS)
 

@@ -6,6 +6,10 @@
 #include "runtime/conversions.h"
 #include "runtime/run_time_error.h"
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 namespace orbel {
 
 std::string customPrompt(const CustomEntry& entry) {

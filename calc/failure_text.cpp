@@ -1,10 +1,14 @@
 // The plain words for why Calculate stopped, naming the field and its caption.
 #include "failure_text.h"
 
+#include "calc/lens_fields.h"
+#include "calc/lens_solver.h"
 #include "runtime/conversions.h"
 #include "runtime/run_time_error.h"
 
 #include <algorithm>
+#include <string>
+#include <string_view>
 
 namespace orbel {
 namespace {

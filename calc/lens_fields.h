@@ -30,12 +30,16 @@ struct LensFields {
     const std::string& text(Field field) const;
 };
 
+// A member of LensFields; named, because clang-format 14 and 19 space
+// "T C::*name" apart.
+using LensText = std::string LensFields::*;
+
 // Each field: the caption a user knows it by, and its text in the record. In
 // the order of Field.
 struct FieldRow {
     Field field;
     std::string_view caption;
-    std::string LensFields::*text;
+    LensText text;
 };
 
 // clang-format off

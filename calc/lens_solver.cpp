@@ -2,11 +2,14 @@
 // rounding of each result, and which field a failure blames.
 #include "lens_solver.h"
 
+#include "calc/lens_fields.h"
 #include "runtime/arithmetic.h"
 #include "runtime/conversions.h"
 #include "runtime/rounding.h"
+#include "runtime/run_time_error.h"
 
 #include <numbers>
+#include <optional>
 #include <span>
 
 namespace orbel {

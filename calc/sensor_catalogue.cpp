@@ -7,6 +7,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
 
 namespace orbel {
 namespace {

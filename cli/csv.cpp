@@ -3,7 +3,11 @@
 #include "csv.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
+#include <string>
+#include <string_view>
+#include <utility>
 
 namespace orbel {
 namespace {

@@ -2,12 +2,24 @@
 // row read into a request, solved and written back in its place.
 #include "lens_table.h"
 
+#include "calc/custom_resolution.h"
+#include "calc/failure_text.h"
+#include "calc/lens_fields.h"
+#include "calc/lens_solver.h"
 #include "calc/sensor_catalogue.h"
 #include "calc/units.h"
+#include "csv.h"
+#include "runtime/arithmetic.h"
 #include "runtime/conversions.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <system_error>
 #include <utility>
 #include <vector>
 

@@ -14,8 +14,9 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The captions are sized for Liberation Sans Narrow; the font is data, so
-# dpkg-shlibdeps cannot see it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+# dpkg-shlibdeps cannot see it. Debian 13 ships it on its own; up to Debian
+# 12 it was part of fonts-liberation, whose 2.x releases lack it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation-sans-narrow | fonts-liberation (<< 1:2)")
 # About > System Info starts the first of these found along PATH; without one
 # it says that system information is unavailable.
 list(JOIN ORBEL_DESKTOP_SYSINFO_TOOLS " | " CPACK_DEBIAN_PACKAGE_SUGGESTS)

@@ -6,6 +6,7 @@
 #include "run_time_error.h"
 
 #include <cmath>
+#include <string_view>
 
 namespace orbel {
 namespace {

@@ -10,6 +10,9 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <system_error>
 
 namespace orbel {
@@ -57,7 +60,8 @@ std::optional<WrittenNumber> readNumber(std::string_view text) {
 
     long long written = 0;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        const bool minus = ++i < text.size() && text[i] == '-';
+        ++i;
+        const bool minus = i < text.size() && text[i] == '-';
         if (i < text.size() && (text[i] == '+' || text[i] == '-'))
             ++i;
         if (i == text.size())

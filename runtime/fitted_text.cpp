@@ -5,7 +5,12 @@
 #include "conversions.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <functional>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
 
 namespace orbel {
 namespace {

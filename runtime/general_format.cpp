@@ -4,6 +4,9 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <string>
+#include <string_view>
+#include <system_error>
 
 namespace orbel {
 

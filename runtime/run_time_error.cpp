@@ -1,7 +1,9 @@
 // The run-time error every service raises, and the words of each code.
 #include "run_time_error.h"
 
+#include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace orbel {
 

@@ -2,6 +2,7 @@
 #include "file_exists.h"
 
 #include <filesystem>
+#include <string>
 #include <system_error>
 
 namespace orbel {

@@ -5,7 +5,11 @@
 #include "sysinfo/desktop_tools.h"
 
 #include <cstdlib>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace orbel {

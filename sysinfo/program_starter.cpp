@@ -3,10 +3,13 @@
 
 #include "runtime/run_time_error.h"
 
+#include <string>
+
 #ifdef _WIN32
 #include <windows.h>
 #else
 #include <spawn.h>
+#include <sys/types.h>
 #include <sys/wait.h>
 #include <thread>
 extern char** environ;

@@ -2,11 +2,15 @@
 #include "registry_tool_search.h"
 
 #include "file_exists.h"
+#include "registry.h"
 #include "runtime/general_format.h"
 #include "runtime/run_time_error.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <string>
 
 namespace orbel {
 namespace {
@@ -75,7 +79,7 @@ std::optional<std::string> RegistryToolSearch::readValue(const ToolLocation& loc
     if (size == 0)
         throw RunTimeError(ErrorCode::InvalidCall);
     const std::size_t length = buffer[size - 1] == 0 ? size - 1 : size;
-    const std::string trimmed(reinterpret_cast<const char*>(buffer.data()), length);
+    std::string trimmed(reinterpret_cast<const char*>(buffer.data()), length);
 
     // A number is written as its decimal value; a value of any other type
     // reads as no text.

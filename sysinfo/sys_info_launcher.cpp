@@ -5,6 +5,9 @@
 #include "runtime/run_time_error.h"
 #include "tool_search.h"
 
+#include <optional>
+#include <string>
+
 namespace orbel {
 
 bool SysInfoLauncher::start() {

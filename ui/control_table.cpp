@@ -12,6 +12,7 @@
 #include <limits>
 #include <span>
 #include <utility>
+#include <vector>
 
 namespace orbel {
 namespace {

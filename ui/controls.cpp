@@ -18,6 +18,7 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <string_view>
 
 namespace orbel {
 

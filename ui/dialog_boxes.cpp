@@ -8,6 +8,9 @@
 #include <QMessageBox>
 #include <QStyle>
 
+#include <string>
+#include <string_view>
+
 namespace orbel {
 namespace {
 

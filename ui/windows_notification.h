@@ -31,9 +31,9 @@ struct NotificationCalls {
     static constexpr int kMostRecent = 3;
 
     HRESULT(WINAPI* hostProvider)(HWND window, IRawElementProviderSimple** provider) = nullptr;
-    HRESULT(WINAPI* raise)
-    (IRawElementProviderSimple* provider, int kind, int processing, BSTR text,
-     BSTR activity) = nullptr;
+    using Raise = HRESULT(WINAPI*)(IRawElementProviderSimple* provider, int kind, int processing,
+                                   BSTR text, BSTR activity);
+    Raise raise = nullptr;
 };
 
 // The calls in use. Only a test puts others in their place.

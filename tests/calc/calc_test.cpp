@@ -1,4 +1,5 @@
 #include "calc/failure_text.h"
+#include "calc/lens_fields.h"
 #include "calc/lens_solver.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,18 @@
+#include "cli/csv.h"
 #include "cli/lens_cli.h"
+#include "cli/lens_table.h"
 #include "support/tables.h"
+
+#include <cstddef>
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace orbel {

@@ -1,9 +1,17 @@
+#include "calc/sensor_catalogue.h"
 #include "cli/lens_table.h"
 #include "support/tables.h"
+#include "ui/dialog_boxes.h"
 #include "ui/main/main_window_layout.h"
 #include "window_test.h"
 
 #include <QProcess>
+
+#include <cstddef>
+#include <map>
+#include <span>
+#include <string>
+#include <utility>
 
 namespace orbel::testing {
 namespace {

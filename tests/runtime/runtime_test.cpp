@@ -2,12 +2,17 @@
 #include "runtime/fitted_text.h"
 #include "runtime/general_format.h"
 #include "runtime/rounding.h"
+#include "runtime/run_time_error.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
+#include <tuple>
+#include <utility>
 
 namespace orbel::testing {
 namespace {

@@ -1,8 +1,12 @@
+#include "runtime/run_time_error.h"
 #include "support/fakes.h"
 #include "sysinfo/file_exists.h"
 #include "sysinfo/program_starter.h"
+#include "sysinfo/registry.h"
 #include "sysinfo/registry_tool_search.h"
 #include "sysinfo/sys_info_launcher.h"
+
+#include <cstdint>
 
 #include <gtest/gtest.h>
 
@@ -10,7 +14,11 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <random>
+#include <string>
+#include <tuple>
+#include <utility>
 
 #ifdef _WIN32
 #include "sysinfo/windows_registry.h"

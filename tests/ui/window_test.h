@@ -5,6 +5,9 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
 #include <QInputDialog>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -14,6 +17,7 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QWindow>
+
 #include <gtest/gtest.h>
 
 namespace orbel::testing {
@@ -197,21 +201,36 @@ protected:
     }
 
     // The picture the user sees after a story, pixel for pixel as the
-    // reference in tests/ui/pictures: the last box if one opened, else the
+    // reference in tests/ui/pictures/qtX.Y for the running Qt's minor
+    // release (each draws its own way): the last box if one opened, else the
     // active window, the About window if it is open. With
-    // ORBEL_WRITE_REFERENCES set, the reference is written instead.
+    // ORBEL_WRITE_REFERENCES set, the reference is written instead. A
+    // mismatch writes the actual picture and its difference (each differing
+    // pixel red, the rest faded) into the build folder, and names both.
     void expectPicture(const QString& name) {
         const QImage shot =
             (boxShot.isNull() ? QApplication::activeWindow()->grab().toImage() : boxShot)
                 .convertToFormat(QImage::Format_RGB32);
-        const QString reference = QStringLiteral(ORBEL_PICTURES "/%1.png").arg(name);
+        const QString folder = ORBEL_PICTURES "/qt" + QString(qVersion()).section('.', 0, 1),
+                      reference = folder + "/" + name + ".png";
         if (qEnvironmentVariableIsSet("ORBEL_WRITE_REFERENCES"))
-            return (void)shot.save(reference);
-        if (shot == QImage(reference).convertToFormat(QImage::Format_RGB32))
+            return (void)(QDir().mkpath(folder) && shot.save(reference));
+        const QImage drawn = QImage(reference).convertToFormat(QImage::Format_RGB32);
+        if (shot == drawn)
             return;
-        shot.save(name + "-actual.png");
-        ADD_FAILURE() << name.toStdString() << "-actual.png differs from "
-                      << reference.toStdString();
+        QImage difference(shot.size().expandedTo(drawn.size()), QImage::Format_RGB32);
+        for (int y = 0; y < difference.height(); ++y)
+            for (int x = 0; x < difference.width(); ++x)
+                difference.setPixel(x, y,
+                                    shot.valid(x, y) && drawn.valid(x, y) &&
+                                            shot.pixel(x, y) == drawn.pixel(x, y)
+                                        ? 0x7f7f7f + (shot.pixel(x, y) >> 1 & 0x7f7f7f)
+                                        : 0xff0000);
+        const QString actual = QFileInfo(name + "-actual.png").absoluteFilePath(),
+                      differs = QFileInfo(name + "-difference.png").absoluteFilePath();
+        shot.save(actual), difference.save(differs);
+        ADD_FAILURE() << actual.toStdString() << " (and " << differs.toStdString()
+                      << ") differs from " << reference.toStdString();
     }
 
     QStringList answers;

@@ -4,6 +4,7 @@
 
 #include "about_layout.h"
 #include "ui/boxes.h"
+#include "ui/control_table.h"
 #include "ui/window_look.h"
 #include "version/version.h"
 
@@ -19,10 +20,12 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <utility>
 
 #if QT_CONFIG(xcb)
 #include <xcb/xcb.h>
+#include <xcb/xproto.h>
 #endif
 
 namespace orbel {

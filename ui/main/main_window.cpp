@@ -4,10 +4,15 @@
 
 #include "calc/custom_resolution.h"
 #include "calc/failure_text.h"
+#include "calc/lens_fields.h"
 #include "calc/lens_solver.h"
+#include "calc/sensor_catalogue.h"
+#include "calc/units.h"
+#include "main_window_layout.h"
 #include "ui/about/about_window.h"
 #include "ui/accessibility.h"
 #include "ui/boxes.h"
+#include "ui/control_table.h"
 #include "ui/controls.h"
 #include "ui/window_look.h"
 
@@ -18,6 +23,11 @@
 #include <QShortcut>
 
 #include <algorithm>
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
 #include <variant>
 
 namespace orbel {

@@ -1,10 +1,15 @@
 // The main window's table of controls.
 #include "main_window_layout.h"
 
+#include "calc/lens_fields.h"
+#include "ui/control_table.h"
 #include "ui/window_look.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
+#include <span>
+#include <string_view>
 
 namespace orbel {
 namespace {

@@ -1,5 +1,8 @@
 #include "window_test.h"
 
+#include <tuple>
+#include <utility>
+
 #ifdef _WIN32
 #include "ui/windows_notification.h"
 #endif
