@@ -165,7 +165,7 @@ std::optional<int> answerCommandLine(int argc, char* argv[]) {
         // path nor the table is broken across lines.
         const bool box = inBox();
         QString text = parser.helpText();
-        const QString program = arguments.constFirst();
+        const QString& program = arguments.constFirst();
         text.replace(
             0, text.indexOf(QLatin1Char('\n')),
             QStringLiteral("Usage: %1 [options]")
