@@ -12,6 +12,7 @@
 
 #include <getopt.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
