@@ -31,8 +31,8 @@ TEST_F(WindowTest, LooksAsDrawn) {
 // A field without the focus shows what fits of its text (cut inside the
 // fraction, the number rounded, or a fill), with the whole text as its
 // tooltip; a screen reader is told all of it, and the focus stays; nothing
-// written, nothing said. A failure leaves every
-// field as it was and says why in one box over the main window. The window
+// written, nothing said. A failure says why in one box over the main window
+// (the fields it leaves as they were are the twin table's). The window
 // opens ready for the first calculation, as a screen reader reads it too.
 TEST_F(WindowTest, CalculateFillsTheEmptyFieldInEachUnitSystem) {
     expectStories(
@@ -132,8 +132,8 @@ TEST_F(WindowTest, PageTurnsAndTabStops) {
     });
 }
 
-// The real input box: its prompt in three lines, its default text, Enter
-// and Esc; a text that is no number changes nothing.
+// The real input box (its prompt and default text are in its picture): Enter
+// and Esc; Esc or a resolution of 0 changes nothing.
 TEST_F(WindowTest, SixCamerasTakeACustomResolution) {
     expectStories(
         {{"double Option15", "Sensor=7.04;"
