@@ -15,11 +15,10 @@ TEST_F(WindowTest, TheAboutWindowShowsTitleVersionAndCreditAndClosesOrStartsSyst
                          "Version 1.2.3. Program to calculate Lens focal distance for Orbel "
                          "products. by Tovrik"},
          {"double Form1;key cmdSysInfo Tab", "cmdOK.focus=true"},
-         {"double Form1;key cmdOK Esc", "frmAbout.visible=false"},
          {"double Form1;key picIcon Return", "frmAbout.visible=false;starts=0"},
-         {"double Form1;key cmdSysInfo Return", "frmAbout.visible=true;starts=1;message="},
+         {"double Form1;key cmdSysInfo Return", "starts=1;message="},
          {"double Form1;click cmdSysInfo;click cmdSysInfo",
-          "frmAbout.visible=true;starts=2;box=frmAbout|Orbel Lens Calculator;"
+          "frmAbout.visible=true;box=frmAbout|Orbel Lens Calculator;"
           "message=System Information Is Unavailable At This Time"},
          {"double Form1;key cmdOK Tab;key picIcon Esc;double Form1;double Form1",
           "frmAbout.visible=true;cmdOK.focus=true"}});
@@ -29,6 +28,10 @@ TEST_F(WindowTest, TheAboutWindowShowsTitleVersionAndCreditAndClosesOrStartsSyst
     // No window owns it, so it stays open, and the program runs, after the
     // main window closes.
     EXPECT_EQ(find("frmAbout")->windowHandle()->transientParent(), nullptr);
+    // Opened again over the active main window, it comes to the front.
+    window->activateWindow();
+    play("double Form1");
+    EXPECT_EQ(QApplication::activeWindow(), find("frmAbout"));
 }
 
 } // namespace
