@@ -29,14 +29,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace orbel;
     if (size < 1)
         return 0;
-    LensFields fields{"", "", "", "", "", Units::Meters}; // a text the input lacks is empty
+    LensFields fields;
     fields.units = static_cast<Units>(data[0] % 3);
     std::istringstream typed(std::string(reinterpret_cast<const char*>(data + 1), size - 1));
     for (const FieldRow& row : kFields)
         std::getline(typed, fields.*row.text, '|');
     const LensFields before = fields;
     const LensOutcome outcome = calculate(fields);
-    const bool idle = before.width.empty() && before.distance.empty() && before.focalLength.empty();
+    const bool idle = (before.width + before.distance + before.focalLength).empty();
 
     for (const auto& [field, caption, member] : kFields) {
         const std::string& text = fields.*member;
