@@ -94,8 +94,7 @@ TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
         std::uint32_t folderType;
         std::string folder, shows;
     } rows[] = {{0, "", 0, "", no},
-                {1, tool + z, 1, folder + z, tool},
-                {1, tool, 0, "", tool}, // no closing NUL
+                {1, tool, 1, folder + z, tool}, // no closing NUL
                 {0, "", 1, folder + z, inFolder},
                 {2, tool, 1, folder, no}, // an expandable string
                 {1, "", 1, folder, no},
