@@ -33,11 +33,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kUnavailable = "unavailable", z(1, '\0');
+// What pressing System Info shows when it says the tool is unavailable.
+const std::string no = "-", z(1, '\0');
 const fs::path root = fs::temp_directory_path() / std::to_string(std::random_device{}());
 
 // HKEY_LOCAL_MACHINE as a standard user has it: a key opens for reading, and
-// an open that asks for any other right is refused (access denied).
+// an open that asks for any other right is refused (access denied). A value
+// missing is not found.
 struct StandardUserRegistry : Registry {
     // by key and name
     std::map<std::string, std::pair<std::uint32_t, std::string>> values;
@@ -47,8 +49,7 @@ struct StandardUserRegistry : Registry {
 
     long openKey(Handle at, const std::string& path, std::uint32_t, std::uint32_t access,
                  Handle& key) override {
-        const bool found = values.lower_bound(path + '|') != values.lower_bound(path + '}');
-        if ((access & ~kReadRights) != 0 || at != kLocalMachine || !found)
+        if ((access & ~kReadRights) != 0 || at != kLocalMachine)
             return 5;
         open = path, key = 1;
         return ++openKeys, kSuccess;
@@ -69,7 +70,7 @@ struct StandardUserRegistry : Registry {
 };
 
 // What pressing System Info starts (as the system's starter would, only an
-// ordinary file), or that it is unavailable.
+// ordinary file), or "-" and whatever it started when it says unavailable.
 std::string pressSysInfo(ToolSearch&& search) {
     struct : ProgramStarter {
         void start(const std::string& path) override {
@@ -77,7 +78,8 @@ std::string pressSysInfo(ToolSearch&& search) {
         }
         std::string started;
     } starter;
-    return SysInfoLauncher(search, starter).start() ? starter.started : kUnavailable;
+    const bool shown = SysInfoLauncher(search, starter).start();
+    return shown ? starter.started : no + starter.started;
 }
 
 // Both values (type 0: none) in every registry this system has: a standard
@@ -99,17 +101,16 @@ TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
         std::string path;
         std::uint32_t folderType;
         std::string folder, shows;
-    } rows[] = {{0, "", 0, "", kUnavailable},
-                {1, tool + z, 1, folder + z, tool},
-                {1, tool, 0, "", tool}, // no closing NUL
+    } rows[] = {{0, "", 0, "", no},
+                {1, tool, 1, folder + z, tool}, // no closing NUL
                 {0, "", 1, folder + z, inFolder},
-                {2, tool, 1, folder, kUnavailable}, // an expandable string
-                {1, "", 1, folder, kUnavailable},
-                {4, {"\x1a\0\0\0", 4}, 0, "", kUnavailable}, // a number: 26
-                {1, "msinfo32.exe", 1, folder, kUnavailable},
-                {1, relative, 1, folder, kUnavailable},
-                {0, "", 1, "f", kUnavailable},
-                {1, x1024.substr(1) + z, 1, folder, kUnavailable}, // fills the buffer
+                {2, tool, 1, folder, no}, // an expandable string
+                {1, "", 1, folder, no},
+                {4, {"\x1a\0\0\0", 4}, 0, "", no}, // a number: 26
+                {1, "msinfo32.exe", 1, folder, no},
+                {1, relative, 1, folder, no},
+                {0, "", 1, "f", no},
+                {1, x1024.substr(1) + z, 1, folder, no}, // fills the buffer
                 {1, x1024, 1, folder, inFolder}};
     for (const auto& row : rows) {
         const std::tuple<ToolLocation, std::uint32_t, std::string> values[] = {
@@ -123,8 +124,7 @@ TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
         // every key opened is closed
         EXPECT_EQ(standardUser.openKeys, 0);
 #ifdef _WIN32
-        const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-        if (!ntdll || !GetProcAddress(ntdll, "wine_get_version"))
+        if (!GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version"))
             // never a real system's keys
             continue;
         for (const auto& [at, type, bytes] : values) {
@@ -158,7 +158,7 @@ TEST(SysInfoLauncher, FindsTheDesktopsFirstToolAlongTheSearchPath) {
     const std::pair<std::string, std::string> rows[] = {
         {a, a + "/cpu-x"},
         {"::" + a + "/:" + b + "/", b + "/hardinfo"},
-        {fs::relative(b).string() + ":.", kUnavailable}};
+        {fs::relative(b).string() + ":.", no}};
     for (const auto& [path, shows] : rows)
         EXPECT_EQ(pressSysInfo(PathToolSearch(path)), shows) << path;
     fs::remove_all(root);

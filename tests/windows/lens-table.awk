@@ -1,8 +1,8 @@
 # A random lens table, the same for the same seed and row count:
 #   awk -v seed=34 -v rows=100000 -f lens-table.awk
 # Every camera in every unit system with each field solved in turn, custom
-# resolutions on the cameras that take them, and about one row in twenty that
-# fails: a zero, a word, a resolution where none is taken, a field too few.
+# resolutions on the cameras that take them, and about one row in 25 that
+# fails: a zero, a word, a resolution where none is taken or below one.
 function random() { state = (state * 48271) % 2147483647; return state / 2147483647 }
 function number() { return sprintf("%." int(random() * 5) "f", random() * 10 ^ int(random() * 4)) }
 BEGIN {
@@ -19,8 +19,7 @@ BEGIN {
         if (fault < 0.01) field[int(random() * 3)] = "0"
         else if (fault < 0.02) field[int(random() * 3)] = "x"
         else if (fault < 0.03) resolution = "640"
-        else if (fault < 0.04) field[(int(i / 15) + 1) % 3] = ""
-        else if (fault < 0.05) resolution = resolution == "" ? "" : "-" resolution
+        else if (fault < 0.04) resolution = resolution == "" ? "" : "-" resolution
         printf "%d,%s,%s,%s,%s,%s\n", camera, resolution, units[1 + int(i / 45) % 3], field[0], field[1], field[2]
     }
 }
