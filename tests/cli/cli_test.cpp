@@ -12,15 +12,17 @@ namespace orbel {
 namespace {
 
 // orbel-lens run whole: arguments and standard input, then the exit status,
-// a text standard output holds (none at all when empty) and the line on
-// standard error. Lines are compared with "\n" whatever the platform writes.
+// and what it says: for a usage error (2) the line on standard error, with
+// nothing on standard output; else a text standard output holds, with a
+// failed calculation's line on standard error. Lines are compared with "\n"
+// whatever the platform writes.
 struct Call {
     const char* name;
     std::vector<std::string> args;
     std::string in;
     int status;
-    std::string out;
-    std::string err;
+    std::string says;
+    std::string err = "";
 };
 
 const std::vector<std::string> kTable = {"--csv", "-"};
@@ -28,36 +30,36 @@ const std::vector<std::string> kTable = {"--csv", "-"};
 // clang-format off
 const Call kCalls[] = {
     {"OwnColumnsAndEmptyRowsKept", kTable, "n,camera,width,distance,x,\nA,5,2,1,p,\n\n,,,,,\n", 0,
-     "A,5,2,1,p,,,meters,13.888,90,640,\n,,,,,,,,,,,\n,,,,,,,,,,,\n", ""},
+     "A,5,2,1,p,,,meters,13.888,90,640,\n,,,,,,,,,,,\n,,,,,,,,,,,\n"},
     {"OwnOutputOverwritten", kTable,
-     "camera,resolution,width,distance,fov,pixels_per_unit,message\n4,1024,2,1,9,9,x\n", 0, "2,1,90,512,,", ""},
-    {"AllThreeRead", kTable, "width,distance,focal\n1,x,8\n", 1, ",,Cannot calculate the field of view: Object Distance", ""},
-    {"SemicolonsAnyCase", kTable, " Camera;UNITS;width;distance\n5; m ;2;0,5\n", 0, "5; m ;2;0,5;;6,944;126,8", ""},
-    {"Tabs", kTable, "width\tdistance\n2\t1\n", 0, "meters\t13.888\t", ""},
+     "camera,resolution,width,distance,fov,pixels_per_unit,message\n4,1024,2,1,9,9,x\n", 0, "2,1,90,512,,"},
+    {"AllThreeRead", kTable, "width,distance,focal\n1,x,8\n", 1, ",,Cannot calculate the field of view: Object Distance"},
+    {"SemicolonsAnyCase", kTable, " Camera;UNITS;width;distance\n5; m ;2;0,5\n", 0, "5; m ;2;0,5;;6,944;126,8"},
+    {"Tabs", kTable, "width\tdistance\n2\t1\n", 0, "meters\t13.888\t"},
     {"SeparatorGiven", {"--csv", "-", "--separator", ";", "--camera", "15"}, "a,b;width;distance\nx,y;2;1\n", 0,
-     "x,y;2;1;15;;meters;8,96", ""},
+     "x,y;2;1;15;;meters;8,96"},
     {"BadRowsKeepTheirPlace", {"--csv", "-", "--units", "feet"}, "camera,resolution,units\n5,,yards\n4,-10,\n5,\n\"5\"x,,\n\"2\n", 1,
      "5,,yards,,,,,,\"line 2: unknown units \"\"yards\"\"\"\n4,-10,feet,,,,,,\"line 3: resolution \"\"-10\"\" is not above zero\"\n"
      "5,,feet,,,,,,line 4: 2 fields where the header has 3\n5,,feet,,,,,,line 5: text after a closing quote\n"
-     "\"2\n\",,feet,,,,,,line 6: a quote is not closed\n", ""},
+     "\"2\n\",,feet,,,,,,line 6: a quote is not closed\n"},
     {"FieldTooLong", kTable, "camera\n" + std::string(CsvReader::kLongestField + 1, '5') + "\n5", 1,
-     "line 2: a field longer than 65536 bytes\n5,,meters,", ""},
-    {"MarkAndBlankLinesFirst", kTable, "\xEF\xBB\xBF\ncamera,width,distance\n5,2,1\r\n", 0, "5,2,1,,", ""},
-    {"RepeatedColumn", kTable, "width,Width\n", 2, "", "-, line 1: repeated column \"Width\""},
-    {"EmptyFileName", {"--csv", ""}, "", 2, "", "--csv needs a file name"},
-    {"BadCameraBeside", {"--csv", "-", "--camera", "99"}, "camera\n5\n", 2, "", "unknown camera \"99\""},
-    {"BadWidthBeside", {"--csv", "-", "--width", "abc"}, "width\n1\n", 2, "", "--width \"abc\" is not a number"},
-    {"CsvAndList", {"--csv", "-", "--list-cameras"}, "", 2, "", "--list-cameras takes no other option"},
-    {"NoFile", {"--csv", "x"}, "", 2, "", "cannot open x: No such file or directory"},
-    {"ShortHelp", {"-h"}, "", 0, "  --                 ends the options\n", ""},
-    {"DashDash", {"--", "--width"}, "", 2, "", "unexpected argument --width"},
+     "line 2: a field longer than 65536 bytes\n5,,meters,"},
+    {"MarkAndBlankLinesFirst", kTable, "\xEF\xBB\xBF\ncamera,width,distance\n5,2,1\r\n", 0, "5,2,1,,"},
+    {"RepeatedColumn", kTable, "width,Width\n", 2, "-, line 1: repeated column \"Width\""},
+    {"EmptyFileName", {"--csv", ""}, "", 2, "--csv needs a file name"},
+    {"BadCameraBeside", {"--csv", "-", "--camera", "99"}, "camera\n5\n", 2, "unknown camera \"99\""},
+    {"BadWidthBeside", {"--csv", "-", "--width", "abc"}, "width\n1\n", 2, "--width \"abc\" is not a number"},
+    {"CsvAndList", {"--csv", "-", "--list-cameras"}, "", 2, "--list-cameras takes no other option"},
+    {"NoFile", {"--csv", "x"}, "", 2, "cannot open x: No such file or directory"},
+    {"ShortHelp", {"-h"}, "", 0, "  --                 ends the options\n"},
+    {"DashDash", {"--", "--width"}, "", 2, "unexpected argument --width"},
     {"ListMarksResolution", {"--list-cameras"}, "", 0,
-     "takes --resolution\n 9   Hexa /Pask 1280x1024                    15.36 mm  page 2\n10  ", ""},
-    {"One", {"--width", "0.25", "--distance=11.5"}, "", 0, "Lens f: 1277.696 mm\n", ""},
+     "takes --resolution\n 9   Hexa /Pask 1280x1024                    15.36 mm  page 2\n10  "},
+    {"One", {"--width", "0.25", "--distance=11.5"}, "", 0, "Lens f: 1277.696 mm\n"},
     {"OneFails", {"--width", "0", "--distance", "10"}, "", 1, "Lens f:\n", "Cannot calculate Lens f: Object Width is zero."},
-    {"OneRefused", {"--camera", "3", "--resolution", "1024"}, "", 2, "", "camera \"Brava - 1280x960\" takes no custom resolution"},
-    {"NoValue", {"--units", "inches", "--focal"}, "", 2, "", "--focal needs a value"},
-    {"UnknownOption", {"--bogus"}, "", 2, "", "unknown option --bogus (--help lists them)"},
+    {"OneRefused", {"--camera", "3", "--resolution", "1024"}, "", 2, "camera \"Brava - 1280x960\" takes no custom resolution"},
+    {"NoValue", {"--units", "inches", "--focal"}, "", 2, "--focal needs a value"},
+    {"UnknownOption", {"--bogus"}, "", 2, "unknown option --bogus (--help lists them)"},
 };
 // clang-format on
 
@@ -72,13 +74,15 @@ TEST(OrbelLens, RunsAsAUserCallsIt) {
         std::string_view in = run.in;
         std::ostringstream out, err;
         const int status = runLensCli(run.args, from(in, 5), out, err); // input in pieces
-        const std::string written = lines(out.str());
+        const std::string written = lines(out.str()), said = lines(err.str());
         EXPECT_EQ(status, run.status) << run.name;
-        EXPECT_TRUE(run.out.empty() ? written.empty() : written.find(run.out) != std::string::npos)
-            << run.name << "\n"
-            << written;
-        const std::string said = (run.status == 2 ? "orbel-lens: " : "") + run.err + "\n";
-        EXPECT_EQ(lines(err.str()), run.err.empty() ? "" : said) << run.name;
+        if (run.status == 2)
+            EXPECT_EQ(written + said, "orbel-lens: " + run.says + "\n") << run.name;
+        else
+            EXPECT_TRUE(written.find(run.says) != std::string::npos &&
+                        said == (run.err.empty() ? "" : run.err + "\n"))
+                << run.name << "\n"
+                << written << said;
     }
 }
 
