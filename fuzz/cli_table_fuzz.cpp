@@ -17,8 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fillTable(reader, [&](std::string_view text) { out += text; }, {"5", "", "meters"});
     std::string_view back = out;
     CsvReader written(from(back), reader.separator());
-    std::size_t width = 0, message = 0;
-    int failed = 0;
+    std::size_t width = 0, message = 0, failed = 0;
     CsvReader::Status read;
     while ((read = written.next()) == CsvReader::Status::Record) {
         const auto fields = written.fields();
@@ -29,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         if (fields.size() != width || message == width)
             std::abort();
-        failed += fields[message].empty() ? 0 : 1; // the header's "message" too
+        failed += !fields[message].empty(); // the header's "message" too
     }
     const bool unreadable = outcome.status == TableOutcome::Status::Unreadable;
     if (read != CsvReader::Status::End || unreadable != out.empty() ||

@@ -56,7 +56,7 @@ const Call kCalls[] = {
      "takes --resolution\n 9   Hexa /Pask 1280x1024                    15.36 mm  page 2\n10  "},
     {"One", {"--width", "0.25", "--distance=11.5"}, "", 0, "Lens f: 1277.696 mm\n"},
     {"OneFails", {"--width", "0", "--distance", "10"}, "", 1, "Lens f:\n", "Cannot calculate Lens f: Object Width is zero.\n"},
-    {"OneRefused", {"--camera", "3", "--resolution", "1024"}, "", 2, "camera \"Brava - 1280x960\" takes no custom resolution"},
+    {"OneRefused", {"--camera", "7", "--resolution", "1024"}, "", 2, "camera \"Dalo Mini\" takes no custom resolution"},
     {"NoValue", {"--units", "inches", "--focal"}, "", 2, "--focal needs a value"},
     {"UnknownOption", {"--bogus"}, "", 2, "unknown option --bogus (--help lists them)"},
 };

@@ -33,19 +33,19 @@ TEST_F(WindowTest, CommandLineFillsATableAsTheWindowDoes) {
     for (std::size_t r = 1; r < rows.size(); ++r) {
         const auto& row = rows[r];
         const std::size_t place = *findCamera(row[0]);
-        const QString control = kCameraControls[place].data();
-        QString story = presets()[place].page == Page::Second ? "double Frame2;" : "";
+        const std::string control(kCameraControls[place]);
+        std::string story = presets()[place].page == Page::Second ? "double Frame2;" : "";
         story += "click " + control;
         if (!row[1].empty())
-            story += ";answer " + QString(row[1].c_str()) + ";double " + control;
-        story += ";click " + QString(kUnits[std::size_t(*findUnits(row[2]))].control.data());
+            story += ";answer " + row[1] + ";double " + control;
+        story += ";click " + std::string(kUnits[std::size_t(*findUnits(row[2]))].control);
         for (auto [at, field] : std::span(fields).first(3))
             if (!row[at].empty())
-                story += QString(";%1=%2").arg(field, row[at].c_str());
+                story += std::string(";") + field + "=" + row[at];
         open();
-        play(story + ";click Command1");
+        play(QString::fromStdString(story + ";click Command1"));
         for (auto [at, field] : fields)
-            EXPECT_EQ(filled[r][at], shows(field).toStdString()) << story.toStdString();
+            EXPECT_EQ(filled[r][at], shows(field).toStdString()) << story;
     }
 }
 
