@@ -29,13 +29,13 @@ const std::vector<std::string> kTable = {"--csv", "-"};
 
 // clang-format off
 const Call kCalls[] = {
-    {"RowsKeptInPlace", kTable, "n,camera,width,distance,x,\nA,5,2,1,p,\n\n,,,,,\n", 0,
+    {"RowsKeptInPlace", kTable, "n,camera,width,distance,x,\nA,5,2,1,p,\n\n,,,,,", 0,
      "A,5,2,1,p,,,meters,13.888,90,640,\n,,,,,,,,,,,\n,,,,,,,,,,,\n"},
     {"OutputReadBack", kTable,
-     "camera,resolution,width,distance,fov,pixels_per_unit,message\n4,1024,2,1,9,9,x\n", 0, "2,1,90,512,,"},
-    {"AllThreeRead", kTable, "width,distance,focal\n1,x,8\n", 1, ",,Cannot calculate the field of view: Object Distance"},
-    {"TabsAnyCase", kTable, " Camera\tUNITS\twidth\tdistance\n5\t m \t2\t1\n", 0, "5\t m \t2\t1\t\t13.888\t"},
-    {"Separator", {"--csv", "-", "--separator", ";", "--camera", "15"}, "a,b;width;distance\nx,y;2;1\n", 0,
+     "camera,resolution,width,distance,fov,pixels_per_unit,message\n4,1024,2,1,9,9,x", 0, "2,1,90,512,,"},
+    {"AllThreeRead", kTable, "width,distance,focal\n1,x,8", 1, ",,Cannot calculate the field of view: Object Distance"},
+    {"TabsAnyCase", kTable, " Camera\tUNITS\twidth\tdistance\n5\t m \t2\t1", 0, "5\t m \t2\t1\t\t13.888\t"},
+    {"Separator", {"--csv", "-", "--separator", ";", "--camera", "15"}, "a,b;width;distance\nx,y;2;1", 0,
      "x,y;2;1;15;;meters;8,96"},
     {"BadRows", {"--csv", "-", "--units", "feet"}, "camera,resolution,units\n5,,x\n4,-10,\n5,\n\"5\"x,,\n\"2\n", 1,
      "5,,x,,,,,,\"line 2: unknown units \"\"x\"\"\"\n4,-10,feet,,,,,,\"line 3: resolution \"\"-10\"\" is not above zero\"\n"
@@ -44,10 +44,10 @@ const Call kCalls[] = {
     {"FieldTooLong", kTable, "camera\n" + std::string(CsvReader::kLongestField + 1, '5') + "\n5", 1,
      "65536 bytes\n5,,meters,"},
     {"MarkAndBlankLines", kTable, "\xEF\xBB\xBF\ncamera,width,distance\n5,2,1\r\n", 0, "5,2,1,,"},
-    {"RepeatedColumn", kTable, "width,Width\n", 2, "-, line 1: repeated column \"Width\""},
+    {"RepeatedColumn", kTable, "width,Width", 2, "-, line 1: repeated column \"Width\""},
     {"EmptyFileName", {"--csv", ""}, "", 2, "--csv needs a file name"},
-    {"BadCameraBeside", {"--csv", "-", "--camera", "99"}, "camera\n5\n", 2, "unknown camera \"99\""},
-    {"BadWidthBeside", {"--csv", "-", "--width", "x"}, "width\n1\n", 2, "--width \"x\" is not a number"},
+    {"BadCameraBeside", {"--csv", "-", "--camera", "99"}, "camera\n5", 2, "unknown camera \"99\""},
+    {"BadWidthBeside", {"--csv", "-", "--width", "x"}, "width\n1", 2, "--width \"x\" is not a number"},
     {"CsvAndList", {"--csv", "-", "--list-cameras"}, "", 2, "--list-cameras takes no other option"},
     {"NoFile", {"--csv", "x"}, "", 2, "cannot open x: No such file or directory"},
     {"ShortHelp", {"-h"}, "", 0, "  --                 ends the options\n"},

@@ -13,7 +13,6 @@ namespace {
 TEST_F(WindowTest, CommandLineFillsATableAsTheWindowDoes) {
     const char* table = "camera,resolution,units,width,distance,focal\n"
                         "5,,meters,0.25,11.5,\n"
-                        "4,1024,feet,15,25,\n"
                         "Quarrow Tera,1280,inches,,1e300,50\n"
                         "7,,feet,,,35\n"
                         "5,,meters,\"1,5\",10,\n";
