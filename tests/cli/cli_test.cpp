@@ -29,8 +29,8 @@ const std::vector<std::string> kTable = {"--csv", "-"};
 
 // clang-format off
 const Call kCalls[] = {
-    {"RowsKeptInPlace", kTable, "n,camera,width,distance,x,\nA,5,2,1,p,\n\n,,,,,", 0,
-     "A,5,2,1,p,,,meters,13.888,90,640,\n,,,,,,,,,,,\n,,,,,,,,,,,\n"},
+    {"RowsKeptInPlace", kTable, "n,camera,width,distance,x,\n\"A\"\"1\",5,2,1,p,\n\n,,,,,", 0,
+     "\"A\"\"1\",5,2,1,p,,,meters,13.888,90,640,\n,,,,,,,,,,,\n,,,,,,,,,,,\n"},
     {"OutputReadBack", kTable,
      "camera,resolution,width,distance,fov,pixels_per_unit,message\n4,1024,2,1,9,9,x", 0, "2,1,90,512,,"},
     {"AllThreeRead", kTable, "width,distance,focal\n1,x,8", 1, ",,Cannot calculate the field of view: Object Distance"},
