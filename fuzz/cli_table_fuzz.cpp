@@ -9,32 +9,31 @@
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace orbel;
     std::string_view in(reinterpret_cast<const char*>(data), size);
     std::string out;
-    orbel::CsvReader reader(orbel::from(in));
-    const auto outcome = orbel::fillTable(reader, [&](std::string_view text) { out += text; },
-                                          {"5", "", "meters", "", "", ""});
+    CsvReader reader(from(in));
+    const auto outcome =
+        fillTable(reader, [&](std::string_view text) { out += text; }, {"5", "", "meters"});
     std::string_view back = out;
-    orbel::CsvReader written(orbel::from(back), reader.separator());
-    std::size_t width = 0, message = 0;
-    int failed = 0;
-    orbel::CsvReader::Status read;
-    while ((read = written.next()) == orbel::CsvReader::Status::Record) {
+    CsvReader written(from(back), reader.separator());
+    std::size_t width = 0, message = 0, failed = 0;
+    CsvReader::Status read;
+    while ((read = written.next()) == CsvReader::Status::Record) {
         const auto fields = written.fields();
         if (width == 0) {
             width = fields.size();
-            while (message < width && orbel::findColumn(fields[message]) != orbel::Column::Message)
+            while (message < width && findColumn(fields[message]) != Column::Message)
                 ++message;
         }
         if (fields.size() != width || message == width)
             std::abort();
-        failed += fields[message].empty() ? 0 : 1; // the header's "message" too
+        failed += !fields[message].empty(); // the header's "message" too
     }
-    using Status = orbel::TableOutcome::Status;
-    const bool unreadable = outcome.status == Status::Unreadable;
-    if (read != orbel::CsvReader::Status::End || unreadable != out.empty() ||
+    const bool unreadable = outcome.status == TableOutcome::Status::Unreadable;
+    if (read != CsvReader::Status::End || unreadable != out.empty() ||
         unreadable == outcome.problem.empty() ||
-        (!unreadable && (outcome.status == Status::RowsFailed) != (failed > 1)))
+        (outcome.status == TableOutcome::Status::RowsFailed) != (failed > 1))
         std::abort();
     return 0;
 }
