@@ -1,6 +1,8 @@
 // One calculation from a request to its answer: the camera's sensor width,
 // the custom resolution, Calculate, and the pixels over the object width.
 #include "lens_request.h"
+#include "calc/lens_fields.h"
+#include "calc/lens_solver.h"
 
 #include "calc/custom_resolution.h"
 #include "calc/failure_text.h"
@@ -10,6 +12,9 @@
 #include "runtime/run_time_error.h"
 
 #include <array>
+#include <cstddef>
+#include <string>
+#include <utility>
 #include <variant>
 
 namespace orbel {
@@ -81,7 +86,7 @@ LensAnswer solve(const LensRequest& request) {
     try {
         if (width != 0.0)
             answer.pixelsPerUnit = numberToText(quotient(pixels, width));
-    } catch (const RunTimeError&) {
+    } catch (const RunTimeError&) { // NOLINT(bugprone-empty-catch)
         // The column stays blank.
     }
     return answer;

@@ -1,6 +1,8 @@
 // orbel-lens's command line: its options by the platform's getopt_long, and
 // the three things it does: one calculation, a table, the list of cameras.
 #include "lens_cli.h"
+#include "calc/lens_fields.h"
+#include "csv.h"
 
 #include "calc/lens_request.h"
 #include "calc/sensor_catalogue.h"
@@ -15,9 +17,15 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <ios>
 #include <memory>
 #include <optional>
+#include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -241,7 +249,7 @@ int printOne(const Options& options, std::ostream& out, std::ostream& err) {
 
 int fillCsv(const Options& options, const CsvReader::Source& in, std::ostream& out) {
     checkDefaults(options);
-    const std::string& name = *options.csv;
+    const std::string& name = options.csv.value();
     const bool standardInput = name == "-";
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
         standardInput ? nullptr : std::fopen(name.c_str(), "rb"), &std::fclose);

@@ -1,6 +1,7 @@
 // A table of calculations: its header matched to the program's columns, each
 // row read into a request, solved and written back in its place.
 #include "lens_table.h"
+#include "calc/lens_request.h"
 
 #include "calc/custom_resolution.h"
 #include "calc/failure_text.h"
@@ -17,6 +18,7 @@
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -122,9 +124,9 @@ ReadRequest readRequest(const RequestTexts& texts, bool decimalComma,
         }
         numbers[index(column)] = text;
     }
-    read.request = {*camera,
+    read.request = {camera.value(),
                     numbers[index(Column::Resolution)],
-                    *units,
+                    units.value(),
                     numbers[index(Column::Width)],
                     numbers[index(Column::Distance)],
                     numbers[index(Column::Focal)]};

@@ -2,6 +2,10 @@
 #include "path_list.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <utility>
 
 namespace orbel {

@@ -8,6 +8,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <ios>
 #include <numbers>
 #include <random>
 #include <utility>

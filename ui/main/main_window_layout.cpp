@@ -1,5 +1,6 @@
 // The main window's table of controls.
 #include "main_window_layout.h"
+#include "calc/sensor_catalogue.h"
 
 #include "calc/lens_fields.h"
 #include "ui/control_table.h"
