@@ -247,9 +247,9 @@ int printOne(const Options& options, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
-int fillCsv(const Options& options, const CsvReader::Source& in, std::ostream& out) {
+int fillCsv(const Options& options, const std::string& name, const CsvReader::Source& in,
+            std::ostream& out) {
     checkDefaults(options);
-    const std::string& name = options.csv.value();
     const bool standardInput = name == "-";
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
         standardInput ? nullptr : std::fopen(name.c_str(), "rb"), &std::fclose);
@@ -283,7 +283,7 @@ int run(std::span<const std::string> args, const CsvReader::Source& in, std::ost
     else if (options.given[ListCameras])
         listCameras(out);
     else if (options.csv)
-        return fillCsv(options, in, out);
+        return fillCsv(options, *options.csv, in, out);
     else
         return printOne(options, out, err);
     return 0;

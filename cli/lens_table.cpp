@@ -106,12 +106,11 @@ ReadRequest readRequest(const RequestTexts& texts, bool decimalComma,
     ReadRequest read;
     const auto camera = findCamera(texts[index(Column::Camera)]);
     const auto units = findUnits(texts[index(Column::Units)]);
-    if (!camera)
-        read.problem = "unknown camera " + quoted(texts[index(Column::Camera)]);
-    else if (!units)
-        read.problem = "unknown units " + quoted(texts[index(Column::Units)]);
-    if (!read.problem.empty())
+    if (!camera || !units) {
+        read.problem = !camera ? "unknown camera " + quoted(texts[index(Column::Camera)])
+                               : "unknown units " + quoted(texts[index(Column::Units)]);
         return read;
+    }
     std::string_view numbers[kRequestColumns];
     for (const Column column :
          {Column::Resolution, Column::Width, Column::Distance, Column::Focal}) {
@@ -124,9 +123,9 @@ ReadRequest readRequest(const RequestTexts& texts, bool decimalComma,
         }
         numbers[index(column)] = text;
     }
-    read.request = {camera.value(),
+    read.request = {*camera,
                     numbers[index(Column::Resolution)],
-                    units.value(),
+                    *units,
                     numbers[index(Column::Width)],
                     numbers[index(Column::Distance)],
                     numbers[index(Column::Focal)]};
