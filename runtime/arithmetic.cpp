@@ -2,11 +2,9 @@
 #include "arithmetic.h"
 
 #include "arctangent.h"
-#include "conversions.h"
 #include "run_time_error.h"
 
 #include <cmath>
-#include <string_view>
 
 namespace orbel {
 namespace {
@@ -39,10 +37,6 @@ double product(int whole, double b) {
 
 double quotient(int whole, double divisor) {
     return quotient(static_cast<double>(whole), divisor);
-}
-
-double product(double a, std::string_view text) {
-    return product(a, textToNumber(text));
 }
 
 // Correctly rounded, not the platform's atan: the same bits everywhere.

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string_view>
-
 namespace orbel {
 
 // Checked double arithmetic. Every operation tests its result at once: a zero
@@ -12,11 +10,9 @@ double product(double a, double b);
 double quotient(double dividend, double divisor);
 double sum(double a, double b);
 
-// Mixed arithmetic: a whole number or a text with a double. A text is
-// converted as by textToNumber.
+// Mixed arithmetic: a whole number with a double.
 double product(int whole, double b);
 double quotient(int whole, double divisor);
-double product(double a, std::string_view text);
 
 // The double nearest the true arctangent (runtime/arctangent.h).
 double arctangent(double x);
