@@ -15,7 +15,6 @@ public:
     static constexpr long kSuccess = 0;
 
     static constexpr std::uint32_t kString = 1; // REG_SZ
-    static constexpr std::uint32_t kNumber = 4; // REG_DWORD
 
     // KEY_READ: reading only, the right a standard user has under
     // HKEY_LOCAL_MACHINE\SOFTWARE.

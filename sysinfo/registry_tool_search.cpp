@@ -3,7 +3,6 @@
 
 #include "file_exists.h"
 #include "registry.h"
-#include "runtime/general_format.h"
 #include "runtime/run_time_error.h"
 
 #include <array>
@@ -43,18 +42,6 @@ private:
     Registry& registry_;
 };
 
-// The hexadecimal digits of a number's bytes, the most significant first.
-std::string hexDigits(const std::string& bytes) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string digits;
-    for (std::size_t i = bytes.size(); i-- > 0;) {
-        const auto value = static_cast<unsigned char>(bytes[i]);
-        digits += kDigits[value >> 4];
-        digits += kDigits[value & 0x0F];
-    }
-    return digits;
-}
-
 } // namespace
 
 std::optional<std::string> RegistryToolSearch::readValue(const ToolLocation& location) {
@@ -81,13 +68,9 @@ std::optional<std::string> RegistryToolSearch::readValue(const ToolLocation& loc
     const std::size_t length = buffer[size - 1] == 0 ? size - 1 : size;
     std::string trimmed(reinterpret_cast<const char*>(buffer.data()), length);
 
-    // A number is written as its decimal value; a value of any other type
+    // A value of any other type (a number among them: no full path either)
     // reads as no text.
-    if (type == Registry::kString)
-        return trimmed;
-    if (type == Registry::kNumber)
-        return formatGeneral("&h" + hexDigits(trimmed));
-    return std::string();
+    return type == Registry::kString ? trimmed : std::string();
 }
 
 std::optional<std::string> RegistryToolSearch::findTool() {

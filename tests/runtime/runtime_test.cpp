@@ -1,6 +1,5 @@
 #include "runtime/conversions.h"
 #include "runtime/fitted_text.h"
-#include "runtime/general_format.h"
 #include "runtime/rounding.h"
 #include "runtime/run_time_error.h"
 #include "support/fakes.h"
@@ -68,14 +67,6 @@ TEST(Rounding, ThreePlacesTiesToEvenAndNothingTurnsInfinite) {
         EXPECT_EQ(numberToText(roundToPlaces(value, 3)), text) << value;
     for (int places : {-1, 23})
         EXPECT_EQ(raised([&] { roundToPlaces(1, places); }), ErrorCode::InvalidCall) << places;
-}
-
-TEST(FormatGeneral, HexadecimalTextGivesItsValueAnythingElseItself) {
-    for (auto [text, shown] : {std::pair{"&HfFFFFFFF", "4294967295"},
-                               {"&h1", "1"},
-                               {"&h12G", "&h12G"},
-                               {"&h00000001A", "&h00000001A"}})
-        EXPECT_EQ(formatGeneral(text), shown) << text;
 }
 
 // Measured a unit a character, the mark one too: the room is the characters
