@@ -44,8 +44,8 @@ const Call kCalls[] = {
     {"TabsAnyCase", kTable, " Camera\tUNITS\twidth\tdistance\n5\t m \t2\t1", 0, "5\t m \t2\t1\t\t13.888\t"},
     {"Separator", {"--csv", "-", "--separator", ";", "--camera", "15"}, "a,b;width;distance\nx,y;2;1", 0,
      "x,y;2;1;15;;meters;8,96;90;;"},
-    {"BadRows", {"--csv", "-", "--units", "feet"}, "camera,resolution,units\n5,,x\n4,-10,\n5,\n\"5\"x,,\n\"2\n", 1,
-     "5,,x,,,,,,\"line 2: unknown units \"\"x\"\"\"\n4,-10,feet,,,,,,\"line 3: resolution \"\"-10\"\" is not above zero\"\n"
+    {"BadRows", {"--csv", "-", "--units", "feet"}, "camera,resolution,units\n5,,x\n4,0,\n5,\n\"5\"x,,\n\"2\n", 1,
+     "5,,x,,,,,,\"line 2: unknown units \"\"x\"\"\"\n4,0,feet,,,,,,\"line 3: resolution \"\"0\"\" is not above zero\"\n"
      "5,,feet,,,,,,line 4: 2 fields where the header has 3\n5,,feet,,,,,,line 5: text after a closing quote\n"
      "\"2\n\",,feet,,,,,,line 6: a quote is not closed\n"},
     {"FieldTooLong", kTable, "camera\n" + std::string(CsvReader::kLongestField + 1, '5') + "\n5", 1,

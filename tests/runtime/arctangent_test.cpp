@@ -32,12 +32,15 @@ double reference(double x) {
 // midpoint goes through 0 (x - x^3/3 by a small x, pi/2 - 1/x by a large
 // one): atan within 2^-n of the gap between two doubles from the midpoint.
 // With n about 24 the double-double evaluation decides, with n beyond 53 only
-// the multi-precision one can; a small and a large argument each.
+// the multi-precision one can; a small and a large argument each. The last
+// two are decided by the first two evaluations' smallest terms: a sign lost
+// in a product of double-doubles, or in the reduced argument's low part.
 // clang-format off
 constexpr double kRows[] = {
     0.0, HUGE_VAL, 1,
     0x1p-27, 0x1.fffffffffffffp-28, 0x1p53, 0x1.fffffffffffffp52, 0x1p-8, 0x1.8p-8,
     0x1.f343c864ce6ccp-3, 0x1.22bded85cfaddp+5, 0x1.c74847a112b6ap-25, 0x1.ccda26ad0cd1cp+47,
+    0x1.568bf30d5e577p-5, 0x1.0942cad2e65cep+0,
 };
 // clang-format on
 
