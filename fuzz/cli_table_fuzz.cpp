@@ -3,7 +3,7 @@
 // has a message exactly when it did not compute, and the status says so.
 #include "cli/csv.h"
 #include "cli/lens_table.h"
-#include "support/tables.h"
+#include "support/text_source.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #include "cli/csv.h"
 #include "cli/lens_cli.h"
 #include "cli/lens_table.h"
-#include "support/tables.h"
+#include "support/text_source.h"
 
 #include <cstddef>
 
@@ -41,7 +41,7 @@ const Call kCalls[] = {
     {"OutputReadBack", kTable,
      "camera,resolution,width,distance,fov,pixels_per_unit,message\n4,1024,2,1,9,9,x", 0, "2,1,90,512,,"},
     {"AllThreeRead", kTable, "width,distance,focal\n1,x,8", 1, ",,Cannot calculate the field of view: Object Distance"},
-    {"TabsAnyCase", kTable, " Camera\tUNITS\twidth\tdistance\n5\t m \t2\t1", 0, "5\t m \t2\t1\t\t13.888\t"},
+    {"TabsAnyCase", kTable, " Camera\tUNITS\twidth\tdistance\n 5\t m \t2\t1", 0, " 5\t m \t2\t1\t\t13.888\t"},
     {"Separator", {"--csv", "-", "--separator", ";", "--camera", "15"}, "a,b;width;distance\nx,y;2;1", 0,
      "x,y;2;1;15;;meters;8,96;90;;"},
     {"BadRows", {"--csv", "-", "--units", "feet"}, "camera,resolution,units\n5,,x\n4,0,\n5,\n\"5\"x,,\n\"2\n", 1,
