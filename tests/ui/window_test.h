@@ -137,8 +137,8 @@ protected:
     // What the window shows: "X" a control's text, "X.tip" a field's tooltip,
     // "X.p" its Qt property p ("Option7.checked", "Dist.focus"); "X.acc.name",
     // ".description", ".role", ".state" (named bits), ".text" and ".caret"
-    // what a screen reader reads of X; "message" the last message, "box" the
-    // last box's owner and title, "starts" how often System Info was pressed,
+    // what a screen reader reads of X, ".labels" how many things X labels; "message" the last
+    // message, "box" the last box's owner and title, "starts" how often System Info was pressed,
     // "announced" what a screen reader was last told unasked (empty before).
     // A name or property that does not exist is an error.
     QString shows(const QString& probe) {
@@ -156,6 +156,8 @@ protected:
             QApplication::sendEvent(control, &help);
             return help.isAccepted() ? QToolTip::text() : "";
         }
+        if (what == "acc.labels")
+            return QString::number(face->relations(QAccessible::Labelled).size());
         if (what == "acc.role")
             return QMetaEnum::fromType<QAccessible::Role>().valueToKey(face->role());
         if (const QAccessible::State s = face->state(); what == "acc.state")
@@ -216,20 +218,19 @@ protected:
         const QImage drawn = QImage(reference).convertToFormat(QImage::Format_RGB32);
         if (shot == drawn)
             return;
-        QImage difference(shot.size().expandedTo(drawn.size()), QImage::Format_RGB32);
-        for (int y = 0; y < difference.height(); ++y)
-            for (int x = 0; x < difference.width(); ++x)
+        // each differing pixel red, the rest faded (where the reference is
+        // smaller, red)
+        QImage difference = shot;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
                 difference.setPixel(x, y,
-                                    shot.valid(x, y) && drawn.valid(x, y) &&
-                                            shot.pixel(x, y) == drawn.pixel(x, y)
+                                    drawn.valid(x, y) && drawn.pixel(x, y) == shot.pixel(x, y)
                                         ? 0x7f7f7f + (shot.pixel(x, y) >> 1 & 0x7f7f7f)
                                         : 0xff0000);
-        const QString actual = QFileInfo(name + "-actual.png").absoluteFilePath(),
-                      differs = QFileInfo(name + "-difference.png").absoluteFilePath();
-        shot.save(actual);
-        difference.save(differs);
-        ADD_FAILURE() << actual.toStdString() << " (and " << differs.toStdString()
-                      << ") differs from " << reference.toStdString();
+        shot.save(name + "-actual.png");
+        difference.save(name + "-difference.png");
+        ADD_FAILURE() << QFileInfo(name + "-actual.png").absoluteFilePath().toStdString()
+                      << " (and -difference.png) differs from " << reference.toStdString();
     }
 
     QStringList answers;

@@ -39,10 +39,10 @@ TEST_F(WindowTest, LooksAsDrawn) {
 // opens ready for the first calculation, as a screen reader reads it too.
 TEST_F(WindowTest, CalculateFillsTheEmptyFieldInEachUnitSystem) {
     expectStories(
-        {{"",
-          "Form1.acc.role=Window;Frame1.acc.role=Client;Frame1.acc.name=Units;Wdth.acc.name=Object "
-          "Width, metres;FOV.acc.state=disabled readOnly;Option7.acc.description=27.77mm. "
-          "Page Up or Page Down turns the camera page."},
+        {{"", "Form1.acc.role=Window;Frame1.acc.role=Client;Frame1.acc.name=Units;Frame1.acc."
+              "labels=3;Wdth.acc.name=Object "
+              "Width, metres;FOV.acc.state=disabled readOnly;Option7.acc.description=27.77mm. "
+              "Page Up or Page Down turns the camera page."},
          {"Dist=10;Fmm=35;click Command1;Fmm=50;double Wdth;click Command1",
           "announced=Object Width 5.555 metres, FOV 31.0463307316003 degrees"},
          {"Wdth=0.25;Dist=11.5;click Command1",
