@@ -91,19 +91,17 @@ TEST(OrbelLens, RunsAsAUserCallsIt) {
     }
 }
 
-// A site table as LibreOffice Calc saved it in German and in English, and
+// A site table as LibreOffice Calc saved it in German (";", "11,5"), and
 // Calc's reading of orbel-lens's answer saved again with each text quoted:
 // unquoted, every number Calc read as a number, exactly as written.
 TEST(OrbelLens, SpreadsheetReadsTheNumbersBack) {
-    for (const std::string table : {"site-de", "site-en"}) {
-        std::ifstream read(ORBEL_TABLES + table + "-calc.csv");
-        std::string calc(std::istreambuf_iterator<char>(read), {});
-        std::erase(calc, '"');
-        std::ostringstream out, err;
-        const std::string args[] = {"--csv", ORBEL_TABLES + table + ".csv"};
-        EXPECT_EQ(runLensCli(args, nullptr, out, err), 0);
-        EXPECT_EQ(lines(out.str()), calc) << table;
-    }
+    std::ifstream read(ORBEL_TABLES "site-de-calc.csv");
+    std::string calc(std::istreambuf_iterator<char>(read), {});
+    std::erase(calc, '"');
+    std::ostringstream out, err;
+    const std::string args[] = {"--csv", ORBEL_TABLES "site-de.csv"};
+    EXPECT_EQ(runLensCli(args, nullptr, out, err), 0);
+    EXPECT_EQ(lines(out.str()), calc);
 }
 
 } // namespace

@@ -3,10 +3,6 @@
 #include <tuple>
 #include <utility>
 
-#ifdef _WIN32
-#include "ui/windows_notification.h"
-#endif
-
 namespace orbel::testing {
 namespace {
 
@@ -56,31 +52,6 @@ TEST_F(WindowTest, CalculateFillsTheEmptyFieldInEachUnitSystem) {
          {"Fmm=1.5", "Fmm.acc.caret=1.5||1.5"},
          {"Fmm=25;key Fmm Left", "Fmm.acc.caret=25|5|25"}});
 }
-
-#ifdef _WIN32
-// For a Windows screen reader a Calculate that wrote something raises what
-// Orca hears, through a stand-in for the call looked up, from the main
-// window; a failure (its box speaks) raises nothing.
-TEST_F(WindowTest, CalculateRaisesItsResultForWindowsScreenReaders) {
-    static QStringList raised;
-    static NotificationCalls found;
-    static HWND main;
-    found = notificationCalls();
-    main = reinterpret_cast<HWND>(window->winId());
-    notificationCalls() = {
-        [](HWND shown, IRawElementProviderSimple** provider) {
-            return found.hostProvider(shown == main ? GetDesktopWindow() : 0, provider);
-        },
-        [](IRawElementProviderSimple*, int kind, int processing, BSTR text, BSTR) {
-            raised << QString::fromWCharArray(text) + QString(" %1 %2").arg(kind).arg(processing);
-            return S_OK;
-        }};
-    play("Dist=10;Fmm=35;click Command1;click Option10;click Command1");
-    EXPECT_EQ(raised.join('|').toStdString(),
-              "Object Width 7.936 metres, FOV 43.2863559301607 degrees 2 3");
-    notificationCalls() = found;
-}
-#endif
 
 // Rested on, a field holding a long text shows a tooltip the screen holds, in
 // lines: a number whole, any other text as far as fits and how long it is,
