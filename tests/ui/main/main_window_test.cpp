@@ -54,7 +54,7 @@ TEST_F(WindowTest, CalculateFillsTheEmptyFieldInEachUnitSystem) {
 
 // Rested on, a field holding a long text shows a tooltip the screen holds, in
 // lines, as many as two thirds of the screen take: the text as far as fits
-// and how long it is.
+// and how long it is; a thousand digits whole.
 TEST_F(WindowTest, ALongTextsTooltipStaysOnTheScreen) {
     find("Wdth")->setProperty("text", QString(10000, 'x'));
     const QString tip = shows("Wdth.tip").remove('\n');
@@ -65,6 +65,9 @@ TEST_F(WindowTest, ALongTextsTooltipStaysOnTheScreen) {
         EXPECT_TRUE(!top->inherits("QTipLabel") ||
                     (screen.contains(top->geometry()) && top->height() * 5 > screen.height() * 3))
             << top->height();
+    const QString number = "1" + QString(999, '0');
+    find("Dist")->setProperty("text", number);
+    EXPECT_EQ(shows("Dist.tip").remove('\n'), number);
 }
 
 // Each typed value above begins with the double-click that empties its field.
