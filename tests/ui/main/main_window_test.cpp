@@ -74,7 +74,7 @@ TEST_F(WindowTest, ALongTextsTooltipStaysOnTheScreen) {
 TEST_F(WindowTest, UnitsRelabelAndEmptyTheLengthsADoubleClickEmptiesAField) {
     expectStories({{"Wdth=1;Dist=2;Fmm=3;click Option10",
                     "Label3= Ft;Wdth=;Dist=;Fmm=3;Wdth.acc.name=Object Width, feet"},
-                   {"click Option11", "Label4= in.;Dist.acc.name=Object Distance, inches"},
+                   {"click Option11;Dist=120;Fmm=50;click Command1", "Label4= in.;Wdth=66.66"},
                    {"click Option10;Dist=2;click Option12", "Label3= M;Dist="},
                    {"Wdth=1;Dist=2;double Dist", "Wdth=1;Dist="}});
 }
