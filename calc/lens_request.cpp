@@ -45,7 +45,7 @@ LensAnswer solve(const LensRequest& request) {
     const Preset& camera = presets()[request.camera];
     LensAnswer answer;
     LensFields& fields = answer.fields;
-    double pixels = camera.horizontalPixels; // 0 where the camera does not say
+    double pixels = camera.horizontalPixels(); // 0 where the camera does not say
     if (request.resolution.empty()) {
         fields.sensorWidth = catalogueSensor(request.camera);
     } else if (!camera.custom) {

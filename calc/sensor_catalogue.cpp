@@ -26,23 +26,23 @@ constexpr CustomEntry kGiga  {"Hor. Res X .008mm",  "640",  0.008,  "Giga "};
 constexpr CustomEntry kTera  {"Hor. Res X .014mm",  "640",  0.014,  "Tera/Deca"};
 
 constexpr std::array<Preset, kPresetCount> kPresets = {{
-    // page        caption                                  tooltip             width  pixels custom first choice
-    {Page::First,  "Brava - 2560x1920",                    "28.16mm",          28.16,  2560, nullptr, false},
-    {Page::First,  "Brava - 1920x1080",                    "21.12mm",          21.12,  1920, nullptr, false},
-    {Page::First,  "Brava - 1280x960",                     "14.08mm",          14.08,  1280, nullptr, false},
-    {Page::First,  "Brava - 512x384",                      "5.63mm, 11um",     5.632,   512, &kBrava, false},
-    {Page::First,  "DaloA/DaloB/DaloC/ Rundo - 1280x1024", "27.77mm",          27.776, 1280, nullptr, true},
-    {Page::First,  "DaloA/DaloB/DaloC/ Rundo - 640x480",   "13.888mm, 21.7um", 13.888,  640, &kDalo,  false},
-    {Page::First,  "Dalo Mini",                            "6.336mm, 9.9um",   6.336,     0, nullptr, false},
-    {Page::First,  "Lumo - 1280x1024",                     "8.46mm, 6.6um",    8.46,   1280, &kLumo,  false},
+    // page        caption                                  tooltip             width   custom   first choice
+    {Page::First,  "Brava - 2560x1920",                    "28.16mm",          28.16,  nullptr, false},
+    {Page::First,  "Brava - 1920x1080",                    "21.12mm",          21.12,  nullptr, false},
+    {Page::First,  "Brava - 1280x960",                     "14.08mm",          14.08,  nullptr, false},
+    {Page::First,  "Brava - 512x384",                      "5.63mm, 11um",     5.632,  &kBrava, false},
+    {Page::First,  "DaloA/DaloB/DaloC/ Rundo - 1280x1024", "27.77mm",          27.776, nullptr, true},
+    {Page::First,  "DaloA/DaloB/DaloC/ Rundo - 640x480",   "13.888mm, 21.7um", 13.888, &kDalo,  false},
+    {Page::First,  "Dalo Mini",                            "6.336mm, 9.9um",   6.336,  nullptr, false},
+    {Page::First,  "Lumo - 1280x1024",                     "8.46mm, 6.6um",    8.46,   &kLumo,  false},
 
-    {Page::Second, " Hexa /Pask 1280x1024",                "15.36mm",          15.36,  1280, nullptr, false},
-    {Page::Second, "Hexa /Pask 640x480",                   "7.68mm",           7.68,    640, nullptr, false},
-    {Page::Second, "Quarrow Kilo",                         "8.192mm",          8.192,     0, nullptr, true},
-    {Page::Second, "Sorel Mini && Tauk",                   "4.8mm",            4.8,       0, nullptr, false},
-    {Page::Second, "Quarrow Nano",                         "4.7mm, 7.4um",     4.736,     0, &kNano,  false},
-    {Page::Second, "Quarrow Giga",                         "13.56mm, 8um",     13.568,    0, &kGiga,  false},
-    {Page::Second, "Quarrow Tera",                         "17.92mm, 14um",    17.92,     0, &kTera,  false},
+    {Page::Second, " Hexa /Pask 1280x1024",                "15.36mm",          15.36,  nullptr, false},
+    {Page::Second, "Hexa /Pask 640x480",                   "7.68mm",           7.68,   nullptr, false},
+    {Page::Second, "Quarrow Kilo",                         "8.192mm",          8.192,  nullptr, true},
+    {Page::Second, "Sorel Mini && Tauk",                   "4.8mm",            4.8,    nullptr, false},
+    {Page::Second, "Quarrow Nano",                         "4.7mm, 7.4um",     4.736,  &kNano,  false},
+    {Page::Second, "Quarrow Giga",                         "13.56mm, 8um",     13.568, &kGiga,  false},
+    {Page::Second, "Quarrow Tera",                         "17.92mm, 14um",    17.92,  &kTera,  false},
 }};
 // clang-format on
 

@@ -19,9 +19,21 @@ struct Preset {
     std::string_view caption; // "&&" shows as one ampersand
     std::string_view tooltip;
     double sensorWidth;        // millimetres
-    int horizontalPixels;      // as the caption gives it; 0 where the camera does not say
     const CustomEntry* custom; // the custom-resolution entry, if it has one
     bool firstChoice; // selected when its page is turned to, and at start on the shown page
+
+    // The horizontal pixels the caption gives, the number before its last
+    // "x" ("Lumo - 1280x1024"); 0 where the camera does not say.
+    constexpr int horizontalPixels() const {
+        const std::size_t times = caption.rfind('x');
+        std::size_t first = times == std::string_view::npos ? 0 : times;
+        while (first > 0 && caption[first - 1] >= '0' && caption[first - 1] <= '9')
+            --first;
+        int pixels = 0;
+        for (std::size_t at = first; at < times && times != std::string_view::npos; ++at)
+            pixels = pixels * 10 + (caption[at] - '0');
+        return pixels;
+    }
 };
 
 inline constexpr std::size_t kPresetCount = 15;
