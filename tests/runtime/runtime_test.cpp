@@ -77,21 +77,22 @@ TEST(FittedText, WholeElseCutInTheFractionElseRoundedElseFill) {
         return static_cast<int>(
             std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
     };
-    for (auto [text, room, shown] : {std::tuple{" 2.5E+123 ", 8, "2.5E+123"},
-                                     {"1277.696", 7, "1277.6…"},
-                                     {"-0.00012345", 8, "-0.0001…"},
-                                     {"2.7776E+21", 9, "2.77…E+21"},
-                                     {"+1277.696", 4, "1278"},
-                                     {"999.96", 4, "1000"},
-                                     {"0.00123", 5, "0.001"},
-                                     {"0.00012", 5, "1E-04"},
-                                     {"12900000", 7, "1.3E+07"},
-                                     {"9.99E+21", 5, "1E+22"},
-                                     {"1E-9999999999", 6, "######"},
-                                     {"-0.000", 1, "0"},
-                                     {"1.50000", 4, "1.5"},
-                                     {"Größe", 4, "Grö…"}})
-        EXPECT_EQ(fittedText(text, room, characters), shown) << text << " in " << room;
+    for (auto [name, text, room, shown] :
+         {std::tuple{"whole, blanks trimmed", " 2.5E+123 ", 8, "2.5E+123"},
+          {"cut in the fraction", "1277.696", 7, "1277.6…"},
+          {"negative cut", "-0.00012345", 8, "-0.0001…"},
+          {"cut before the exponent", "2.7776E+21", 9, "2.77…E+21"},
+          {"sign dropped, rounded", "+1277.696", 4, "1278"},
+          {"rounded up a digit", "999.96", 4, "1000"},
+          {"rounded in the fraction", "0.00123", 5, "0.001"},
+          {"small turns exponent", "0.00012", 5, "1E-04"},
+          {"large turns exponent", "12900000", 7, "1.3E+07"},
+          {"exponent rounds up", "9.99E+21", 5, "1E+22"},
+          {"fill", "1E-9999999999", 6, "######"},
+          {"minus zero", "-0.000", 1, "0"},
+          {"zeros dropped", "1.50000", 4, "1.5"},
+          {"letters cut", "Größe", 4, "Grö…"}})
+        EXPECT_EQ(fittedText(text, room, characters), shown) << name;
 }
 
 } // namespace

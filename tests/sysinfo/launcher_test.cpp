@@ -97,21 +97,22 @@ TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
          {tool, inFolder, std::string("26"), std::string("msinfo32.exe"), relative})
         std::ofstream(file) << "x";
     const struct {
+        const char* name;
         std::uint32_t pathType;
         std::string path;
         std::uint32_t folderType;
         std::string folder, shows;
-    } rows[] = {{0, "", 0, "", no},
-                {1, tool, 1, folder + z, tool}, // no closing NUL
-                {0, "", 1, folder + z, inFolder},
-                {2, tool, 1, folder, no}, // an expandable string
-                {1, "", 1, folder, no},
-                {4, {"\x1a\0\0\0", 4}, 0, "", no}, // a number: 26
-                {1, "msinfo32.exe", 1, folder, no},
-                {1, relative, 1, folder, no},
-                {0, "", 1, "f", no},
-                {1, x1024.substr(1) + z, 1, folder, no}, // fills the buffer
-                {1, x1024, 1, folder, inFolder}};
+    } rows[] = {{"neither", 0, "", 0, "", no},
+                {"path without its NUL", 1, tool, 1, folder + z, tool},
+                {"folder alone", 0, "", 1, folder + z, inFolder},
+                {"expandable string", 2, tool, 1, folder, no},
+                {"empty path", 1, "", 1, folder, no},
+                {"a number", 4, {"\x1a\0\0\0", 4}, 0, "", no},
+                {"bare file name", 1, "msinfo32.exe", 1, folder, no},
+                {"relative path", 1, relative, 1, folder, no},
+                {"relative folder", 0, "", 1, "f", no},
+                {"path fills the buffer", 1, x1024.substr(1) + z, 1, folder, no},
+                {"path beyond the buffer", 1, x1024, 1, folder, inFolder}};
     for (const auto& row : rows) {
         const std::tuple<ToolLocation, std::uint32_t, std::string> values[] = {
             {kToolPath, row.pathType, row.path}, {kToolFolder, row.folderType, row.folder}};
@@ -120,7 +121,7 @@ TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
             if (type)
                 standardUser.values[std::string(at.key) + '|' + std::string(at.value)] = {type,
                                                                                           bytes};
-        EXPECT_EQ(pressSysInfo(RegistryToolSearch(standardUser)), row.shows) << row.path;
+        EXPECT_EQ(pressSysInfo(RegistryToolSearch(standardUser)), row.shows) << row.name;
         // every key opened is closed
         EXPECT_EQ(standardUser.openKeys, 0);
 #ifdef _WIN32
@@ -135,7 +136,7 @@ TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
                                 static_cast<DWORD>(bytes.size()));
         }
         WindowsRegistry system;
-        EXPECT_EQ(pressSysInfo(RegistryToolSearch(system)), row.shows) << row.path;
+        EXPECT_EQ(pressSysInfo(RegistryToolSearch(system)), row.shows) << row.name;
 #endif
     }
     fs::current_path(started);
