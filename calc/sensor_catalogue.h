@@ -22,16 +22,14 @@ struct Preset {
     const CustomEntry* custom; // the custom-resolution entry, if it has one
     bool firstChoice; // selected when its page is turned to, and at start on the shown page
 
-    // The horizontal pixels the caption gives, the number before its last
-    // "x" ("Lumo - 1280x1024"); 0 where the camera does not say.
+    // The horizontal pixels the caption gives: its last word, when it is a
+    // resolution ("Lumo - 1280x1024"); 0 where the camera does not say.
     constexpr int horizontalPixels() const {
-        const std::size_t times = caption.rfind('x');
-        std::size_t first = times == std::string_view::npos ? 0 : times;
-        while (first > 0 && caption[first - 1] >= '0' && caption[first - 1] <= '9')
-            --first;
+        const std::string_view word = caption.substr(caption.rfind(' ') + 1);
+        const std::size_t times = word.find('x');
         int pixels = 0;
-        for (std::size_t at = first; at < times && times != std::string_view::npos; ++at)
-            pixels = pixels * 10 + (caption[at] - '0');
+        for (std::size_t at = 0; times != std::string_view::npos && at < times; ++at)
+            pixels = pixels * 10 + (word[at] - '0');
         return pixels;
     }
 };
