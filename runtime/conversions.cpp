@@ -8,7 +8,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 #include <optional>
 #include <string>
@@ -82,24 +81,56 @@ std::optional<WrittenNumber> readNumber(std::string_view text) {
     return number;
 }
 
+// The same grammar as readNumber, read in place: a table reads several
+// numbers a row, and this is where its time went.
 TextValue textValue(std::string_view text) {
-    const std::optional<WrittenNumber> number = readNumber(text);
-    if (!number)
+    text = trimBlanks(text);
+    std::size_t i = 0;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    const std::size_t mantissa = i;
+    long long whole = 0;  // digits before the point
+    long long count = 0;  // digits in all
+    long long first = -1; // where the first significant one is among them
+    for (; i < text.size() && isDigit(text[i]); ++i, ++whole, ++count)
+        if (first < 0 && text[i] != '0')
+            first = count;
+    if (i < text.size() && text[i] == '.')
+        for (++i; i < text.size() && isDigit(text[i]); ++i, ++count)
+            if (first < 0 && text[i] != '0')
+                first = count;
+    if (count == 0)
         return {0.0, ErrorCode::TypeMismatch};
+
+    long long written = 0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        const bool minus = i < text.size() && text[i] == '-';
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        if (i == text.size())
+            return {0.0, ErrorCode::TypeMismatch};
+        for (; i < text.size() && isDigit(text[i]); ++i) // saturated far beyond any double
+            written = std::min(written * 10 + (text[i] - '0'), 1'000'000'000'000LL);
+        written = minus ? -written : written;
+    }
+    if (i != text.size())
+        return {0.0, ErrorCode::TypeMismatch};
+
     double magnitude = 0.0;
-    const char* first = number->mantissa.data() +
-                        (number->mantissa.front() == '+' || number->mantissa.front() == '-');
-    const char* last = number->exponent.data() + number->exponent.size();
-    const auto [end, error] = std::from_chars(first, last, magnitude, std::chars_format::general);
+    const char* last = text.data() + text.size();
+    const auto [end, error] =
+        std::from_chars(text.data() + mantissa, last, magnitude, std::chars_format::general);
     if (error == std::errc::result_out_of_range) {
         // Too large for a double is an error; too small is simply zero.
-        if (!number->digits.empty() && number->power >= 0)
+        if (first >= 0 && written + whole - 1 - first >= 0)
             return {0.0, ErrorCode::Overflow};
         magnitude = 0.0;
     } else if (error != std::errc() || end != last) {
         return {0.0, ErrorCode::TypeMismatch};
     }
-    return {number->negative ? -magnitude : magnitude, std::nullopt};
+    return {negative ? -magnitude : magnitude, std::nullopt};
 }
 
 double textToNumber(std::string_view text) {
@@ -109,35 +140,145 @@ double textToNumber(std::string_view text) {
     return read.value;
 }
 
+namespace {
+
+// A magnitude's significant digits, no trailing zeros, and the power of ten
+// of the first.
+struct Digits {
+    std::array<char, 24> digits{};
+    int count = 0;
+    int power = 0;
+};
+
+// The digits of `text` ("d.ddde+XX", as std::to_chars writes it) before
+// the "e", and the exponent after it.
+void readScientific(std::string_view text, Digits& out) {
+    const std::size_t e = text.find('e');
+    out.count = 0;
+    for (const char c : text.substr(0, e))
+        if (isDigit(c))
+            out.digits[static_cast<std::size_t>(out.count++)] = c;
+    int exponent = 0;
+    for (const char c : text.substr(e + 2))
+        exponent = exponent * 10 + (c - '0');
+    out.power = text[e + 1] == '-' ? -exponent : exponent;
+}
+
+void dropTrailingZeros(Digits& out) {
+    while (out.count > 1 && out.digits[static_cast<std::size_t>(out.count - 1)] == '0')
+        --out.count;
+}
+
+// 15 significant digits, correctly rounded, through std::to_chars's general
+// rounding: exact everywhere, and several times dearer than the shortest form.
+void fifteenDigits(double magnitude, Digits& out) {
+    std::array<char, 40> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                      std::chars_format::scientific, 14);
+    readScientific({buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())}, out);
+    dropTrailingZeros(out);
+    // The largest doubles round up past the largest double at 15 digits and
+    // could not be read back; they are shown cut to 15 digits instead.
+    if (magnitude >= kLargestRoundedUp) {
+        constexpr std::string_view cut = "179769313486231";
+        std::copy(cut.begin(), cut.end(), out.digits.begin());
+        out.count = static_cast<int>(cut.size());
+    }
+}
+
+// The same 15 digits from the shortest text that reads back as the
+// magnitude, where that settles them; false where it does not.
+//
+// Why it is exact: a double's neighbours lie closer together than 15-digit
+// decimals do (at most 2.2e-16 of the value apart, against at least 1e-15),
+// so a shortest text S of 15 digits or fewer is the only 15-digit decimal
+// within half a unit in the last place of the magnitude x, and the nearest.
+// A longer S (16 or 17 digits) lies within that half unit of x, which is at
+// most (first digit + 1) x 0.0111 of a unit in the 15th digit; when S's
+// digits beyond the 15th are farther than that from a half, S and x round
+// the same way. Nearer a half, and in the subnormal range, the general
+// rounding decides.
+bool fifteenFromShortest(double magnitude, Digits& out) {
+    std::array<char, 40> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                      std::chars_format::scientific);
+    readScientific({buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())}, out);
+    if (out.power > 290 || out.power < -290)
+        return false;
+    if (out.count > 15) {
+        double beyond = 0.0; // the digits beyond the 15th, as a fraction of its unit
+        double unit = 1.0;
+        for (std::size_t i = 15; i < static_cast<std::size_t>(out.count); ++i) {
+            unit /= 10.0;
+            beyond += (out.digits[i] - '0') * unit;
+        }
+        const double reach = (out.digits[0] - '0' + 1) * 0.0112;
+        if (std::fabs(beyond - 0.5) <= reach)
+            return false;
+        out.count = 15;
+        if (beyond > 0.5) {
+            int i = 14;
+            for (; i >= 0 && out.digits[static_cast<std::size_t>(i)] == '9'; --i)
+                out.digits[static_cast<std::size_t>(i)] = '0';
+            if (i < 0) {
+                out.digits[0] = '1';
+                ++out.power;
+            } else {
+                ++out.digits[static_cast<std::size_t>(i)];
+            }
+        }
+    }
+    dropTrailingZeros(out);
+    return true;
+}
+
+} // namespace
+
 std::string numberToText(double value) {
     if (!std::isfinite(value))
         throw RunTimeError(ErrorCode::Overflow);
     if (value == 0.0)
         return "0";
+    const double magnitude = std::fabs(value);
+    Digits number;
+    if (!fifteenFromShortest(magnitude, number))
+        fifteenDigits(magnitude, number);
 
-    // 15 significant digits, correctly rounded: "d.dddddddddddddde+XX".
-    std::array<char, 40> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::scientific, 14);
-    const std::string_view scientific(buffer.data(),
-                                      static_cast<std::size_t>(result.ptr - buffer.data()));
-
-    const bool negative = scientific.front() == '-';
-    const std::size_t ePos = scientific.find('e');
-    std::string digits;
-    for (char c : scientific.substr(0, ePos))
-        if (isDigit(c))
-            digits += c;
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
-    const int exponent = std::atoi(scientific.data() + ePos + 1);
-    // The largest doubles round up past the largest double at 15 digits and
-    // could not be read back; they are shown cut to 15 digits instead.
-    if (std::fabs(value) >= kLargestRoundedUp)
-        digits = "179769313486231";
-
-    return exponent >= 15 || exponent < -4 ? exponentText(negative, digits, exponent)
-                                           : plainText(negative, digits, exponent);
+    // As plainText and exponentText write it, in one buffer: at most a sign,
+    // 15 digits, a point and "0.000" or "E+308".
+    std::array<char, 32> text{};
+    char* at = text.data();
+    if (value < 0)
+        *at++ = '-';
+    const char* digits = number.digits.data();
+    const int count = number.count;
+    const int power = number.power;
+    if (power >= 15 || power < -4) {
+        *at++ = digits[0];
+        if (count > 1) {
+            *at++ = '.';
+            at = std::copy(digits + 1, digits + count, at);
+        }
+        *at++ = 'E';
+        *at++ = power < 0 ? '-' : '+';
+        const int size = power < 0 ? -power : power;
+        if (size < 10)
+            *at++ = '0';
+        at = std::to_chars(at, text.data() + text.size(), size).ptr;
+    } else if (power < 0) {
+        *at++ = '0';
+        *at++ = '.';
+        at = std::fill_n(at, -power - 1, '0');
+        at = std::copy(digits, digits + count, at);
+    } else if (count > power + 1) {
+        at = std::copy(digits, digits + power + 1, at);
+        *at++ = '.';
+        at = std::copy(digits + power + 1, digits + count, at);
+    } else {
+        at = std::copy(digits, digits + count, at);
+        at = std::fill_n(at, power + 1 - count, '0');
+    }
+    return {text.data(), static_cast<std::size_t>(at - text.data())};
 }
 
 std::string plainText(bool negative, std::string_view digits, long long power) {
