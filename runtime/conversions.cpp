@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <optional>
 #include <string>
@@ -18,6 +20,21 @@ namespace orbel {
 namespace {
 
 constexpr double kLargestRoundedUp = 1.797693134862315e308;
+
+// Powers of ten up to 10^22 are exact doubles; up to 10^19 they fit 64 bits.
+constexpr std::array<double, 23> kTens = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                          1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                          1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// "00" to "99", for writing digits two at a time.
+constexpr std::array<char, 200> kPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -90,18 +107,34 @@ TextValue textValue(std::string_view text) {
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         ++i;
     const std::size_t mantissa = i;
-    long long whole = 0;  // digits before the point
-    long long count = 0;  // digits in all
-    long long first = -1; // where the first significant one is among them
-    for (; i < text.size() && isDigit(text[i]); ++i, ++whole, ++count)
-        if (first < 0 && text[i] != '0')
+    long long whole = 0;           // digits before the point
+    long long count = 0;           // digits in all
+    long long first = -1;          // where the first significant one is among them
+    std::uint64_t significand = 0; // the digits as a whole number, while 19 of them fit
+    const auto digit = [&](char c) {
+        if (first < 0 && c != '0')
             first = count;
+        if (count < 19)
+            significand = significand * 10 + static_cast<std::uint64_t>(c - '0');
+        ++count;
+    };
+    for (; i < text.size() && isDigit(text[i]); ++i, ++whole)
+        digit(text[i]);
     if (i < text.size() && text[i] == '.')
-        for (++i; i < text.size() && isDigit(text[i]); ++i, ++count)
-            if (first < 0 && text[i] != '0')
-                first = count;
+        for (++i; i < text.size() && isDigit(text[i]); ++i)
+            digit(text[i]);
     if (count == 0)
         return {0.0, ErrorCode::TypeMismatch};
+    // A decimal of at most 2^53 without an exponent is an exact whole number
+    // over an exact power of ten: one correctly rounded division gives the
+    // double std::from_chars gives.
+    const long long places = count - whole;
+    if (i == text.size() && count <= 19 && significand <= (std::uint64_t{1} << 53) &&
+        places < static_cast<long long>(kTens.size())) {
+        const double magnitude =
+            static_cast<double>(significand) / kTens[static_cast<std::size_t>(places)];
+        return {negative ? -magnitude : magnitude, std::nullopt};
+    }
 
     long long written = 0;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
@@ -170,7 +203,7 @@ void dropTrailingZeros(Digits& out) {
 }
 
 // 15 significant digits, correctly rounded, through std::to_chars's general
-// rounding: exact everywhere, and several times dearer than the shortest form.
+// rounding: exact everywhere, and dearer than the integers below.
 void fifteenDigits(double magnitude, Digits& out) {
     std::array<char, 40> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
@@ -186,48 +219,61 @@ void fifteenDigits(double magnitude, Digits& out) {
     }
 }
 
-// The same 15 digits from the shortest text that reads back as the
-// magnitude, where that settles them; false where it does not.
+// The same 15 digits for a magnitude from 0.0001 up to 10^15, the numbers
+// people measure lenses in, worked out exactly in integers: false outside it.
 //
-// Why it is exact: a double's neighbours lie closer together than 15-digit
-// decimals do (at most 2.2e-16 of the value apart, against at least 1e-15),
-// so a shortest text S of 15 digits or fewer is the only 15-digit decimal
-// within half a unit in the last place of the magnitude x, and the nearest.
-// A longer S (16 or 17 digits) lies within that half unit of x, which is at
-// most (first digit + 1) x 0.0111 of a unit in the 15th digit; when S's
-// digits beyond the 15th are farther than that from a half, S and x round
-// the same way. Nearer a half, and in the subnormal range, the general
-// rounding decides.
-bool fifteenFromShortest(double magnitude, Digits& out) {
-    std::array<char, 40> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                      std::chars_format::scientific);
-    readScientific({buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())}, out);
-    if (out.power > 290 || out.power < -290)
+// The magnitude is m x 2^-s, m below 2^53; its first digit is at 10^E, so
+// its 15 digits are m x 10^(14-E) / 2^s rounded to a whole number, the tie
+// to the even one as std::to_chars rounds. m x 10^(14-E) is below
+// 2^53 x 10^18, well within 128 bits.
+bool fifteenInIntegers(double magnitude, Digits& out) {
+    if (!(magnitude >= 1e-4 && magnitude < 1e15))
         return false;
-    if (out.count > 15) {
-        double beyond = 0.0; // the digits beyond the 15th, as a fraction of its unit
-        double unit = 1.0;
-        for (std::size_t i = 15; i < static_cast<std::size_t>(out.count); ++i) {
-            unit /= 10.0;
-            beyond += (out.digits[i] - '0') * unit;
-        }
-        const double reach = (out.digits[0] - '0' + 1) * 0.0112;
-        if (std::fabs(beyond - 0.5) <= reach)
-            return false;
-        out.count = 15;
-        if (beyond > 0.5) {
-            int i = 14;
-            for (; i >= 0 && out.digits[static_cast<std::size_t>(i)] == '9'; --i)
-                out.digits[static_cast<std::size_t>(i)] = '0';
-            if (i < 0) {
-                out.digits[0] = '1';
-                ++out.power;
-            } else {
-                ++out.digits[static_cast<std::size_t>(i)];
-            }
-        }
+    // The magnitude's bits: a normal double here, 1.f x 2^(e - 1023).
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const auto biased = static_cast<int>(bits >> 52);
+    const std::uint64_t mantissa =
+        (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int shift = 1075 - biased; // magnitude = mantissa / 2^shift; 3 to 66 here
+    // 10^E <= magnitude < 10^(E+1): E from the binary exponent, at most one
+    // too small, then checked against 10^(E+1): that power itself for E >= -1,
+    // and below it the double nearest, which lies above the power, so that
+    // no double lies between the two.
+    int power = static_cast<int>(std::floor((biased - 1023) * 0.30102999566398120));
+    const double next = power + 1 >= 0 ? kTens[static_cast<std::size_t>(power + 1)]
+                                       : 1.0 / kTens[static_cast<std::size_t>(-power - 1)];
+    if (magnitude >= next)
+        ++power;
+    __extension__ using Wide = unsigned __int128;
+    const Wide scaled =
+        Wide{mantissa} * static_cast<std::uint64_t>(kTens[static_cast<std::size_t>(14 - power)]);
+    auto digits = static_cast<std::uint64_t>(scaled >> shift);
+    const Wide rest = scaled - (Wide{digits} << shift);
+    const Wide half = Wide{1} << (shift - 1);
+    if (rest > half || (rest == half && (digits & 1) != 0))
+        ++digits;
+    if (digits == 1'000'000'000'000'000) { // 9.99...95 and up, rounded to the next power
+        digits /= 10;
+        ++power;
     }
+    // The 15 digits, two at a time from the last, in 32-bit halves.
+    auto high = static_cast<std::uint32_t>(digits / 100'000'000); // the first 7
+    auto low = static_cast<std::uint32_t>(digits % 100'000'000);  // the last 8
+    const auto pair = [&](std::size_t at, std::uint32_t two) {
+        out.digits[at] = kPairs[2 * two];
+        out.digits[at + 1] = kPairs[2 * two + 1];
+    };
+    for (const std::size_t at : {13, 11, 9, 7}) {
+        pair(at, low % 100);
+        low /= 100;
+    }
+    for (const std::size_t at : {5, 3, 1}) {
+        pair(at, high % 100);
+        high /= 100;
+    }
+    out.digits[0] = static_cast<char>('0' + high);
+    out.count = 15;
+    out.power = power;
     dropTrailingZeros(out);
     return true;
 }
@@ -241,7 +287,7 @@ std::string numberToText(double value) {
         return "0";
     const double magnitude = std::fabs(value);
     Digits number;
-    if (!fifteenFromShortest(magnitude, number))
+    if (!fifteenInIntegers(magnitude, number))
         fifteenDigits(magnitude, number);
 
     // As plainText and exponentText write it, in one buffer: at most a sign,
