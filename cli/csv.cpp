@@ -86,6 +86,10 @@ std::string& CsvReader::newField() {
 
 void CsvReader::append(const char* from, const char* to) {
     std::string& field = fields_[count_ - 1];
+    if (field.size() + static_cast<std::size_t>(to - from) <= kLongestField) {
+        field.append(from, to);
+        return;
+    }
     const std::size_t room = kLongestField - std::min(field.size(), kLongestField);
     if (static_cast<std::size_t>(to - from) > room && problem_.empty())
         problem_ = "a field longer than " + std::to_string(kLongestField) + " bytes";
@@ -125,10 +129,15 @@ CsvReader::Status CsvReader::next() {
                     problem_ = "a quote is not closed";
                     return Status::Malformed;
                 }
-                const char* start = at_;
-                while (at_ < end_ && *at_ != '"')
-                    line_ += *at_++ == '\n' ? 1 : 0;
-                append(start, at_);
+                // Scanned through locals: a char may alias the members.
+                const char* at = at_;
+                const char* const end = end_;
+                long long lines = 0;
+                for (; at < end && *at != '"'; ++at)
+                    lines += *at == '\n' ? 1 : 0;
+                line_ += lines;
+                append(at_, at);
+                at_ = at;
                 if (at_ == end_)
                     continue;
                 ++at_;
@@ -145,10 +154,13 @@ CsvReader::Status CsvReader::next() {
             }
         } else {
             for (;;) {
-                const char* start = at_;
-                while (at_ < end_ && *at_ != separator_ && *at_ != '\n' && *at_ != '\r')
-                    ++at_;
-                append(start, at_);
+                const char* at = at_;
+                const char* const end = end_;
+                const char separator = separator_;
+                while (at < end && *at != separator && *at != '\n' && *at != '\r')
+                    ++at;
+                append(at_, at);
+                at_ = at;
                 if (at_ < end_ || atEnd())
                     break;
             }

@@ -256,7 +256,10 @@ TableOutcome fillTable(CsvReader& reader, const CsvWriter::Sink& sink,
     }
     layout.width = roles.size();
     const char separator = reader.separator();
-    CsvWriter header(sink, separator);
+    // Written with the first rows: a table that cannot be read to its end
+    // before then leaves nothing on the output.
+    std::string headerText;
+    CsvWriter header([&headerText](std::string_view text) { headerText += text; }, separator);
     for (std::size_t i = 0; i < layout.width; ++i)
         header.field(reader.fields()[i]);
     for (std::size_t column = 0; column < kColumnNames.size(); ++column)
@@ -287,12 +290,16 @@ TableOutcome fillTable(CsvReader& reader, const CsvWriter::Sink& sink,
         writer.flush();
     };
     const auto done = [&](RowBatch& batch) {
+        if (!headerText.empty())
+            sink(std::exchange(headerText, {}));
         if (!batch.written.empty())
             sink(batch.written);
         if (batch.failed)
             outcome.status = TableOutcome::Status::RowsFailed;
     };
     runBatches(fill, work, done);
+    if (!headerText.empty())
+        sink(headerText);
     return outcome;
 }
 

@@ -143,8 +143,8 @@ void runBatches(const FillBatch& fill, const BatchWork& work, const BatchWork& d
     for (;;) {
         // Hand back the finished batches at the front; wait for the front one
         // when no other batch may be read yet.
-        while (!inFlight.empty() && (!more || inFlight.size() == mostInFlight ||
-                                     workers->finished(*inFlight.front()))) {
+        while (!inFlight.empty() &&
+               (!more || inFlight.size() == mostInFlight || workers->finished(*inFlight.front()))) {
             RowBatch& oldest = *inFlight.front();
             workers->waitFor(oldest);
             if (oldest.error)

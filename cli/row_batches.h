@@ -44,8 +44,8 @@ public:
 
 private:
     std::vector<Row> rows_;
-    std::string texts_;              // every field's text, one after another
-    std::vector<std::size_t> ends_;  // where each ends in texts_
+    std::string texts_;             // every field's text, one after another
+    std::vector<std::size_t> ends_; // where each ends in texts_
 };
 
 // Fills the next batch; false after the last one, which may hold rows.

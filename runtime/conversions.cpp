@@ -107,24 +107,23 @@ TextValue textValue(std::string_view text) {
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         ++i;
     const std::size_t mantissa = i;
-    long long whole = 0;           // digits before the point
-    long long count = 0;           // digits in all
-    long long first = -1;          // where the first significant one is among them
-    std::uint64_t significand = 0; // the digits as a whole number, while 19 of them fit
-    const auto digit = [&](char c) {
-        if (first < 0 && c != '0')
-            first = count;
-        if (count < 19)
-            significand = significand * 10 + static_cast<std::uint64_t>(c - '0');
-        ++count;
+    // The digits as a whole number, exact while there are at most 19.
+    std::uint64_t significand = 0;
+    const auto digits = [&] {
+        const std::size_t from = i;
+        for (; i < text.size() && isDigit(text[i]); ++i)
+            significand = significand * 10 + static_cast<std::uint64_t>(text[i] - '0');
+        return static_cast<long long>(i - from);
     };
-    for (; i < text.size() && isDigit(text[i]); ++i, ++whole)
-        digit(text[i]);
-    if (i < text.size() && text[i] == '.')
-        for (++i; i < text.size() && isDigit(text[i]); ++i)
-            digit(text[i]);
+    const long long whole = digits(); // before the point
+    long long count = whole;          // in all
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        count += digits();
+    }
     if (count == 0)
         return {0.0, ErrorCode::TypeMismatch};
+    const std::size_t mantissaEnd = i;
     // A decimal of at most 2^53 without an exponent is an exact whole number
     // over an exact power of ten: one correctly rounded division gives the
     // double std::from_chars gives.
@@ -156,8 +155,15 @@ TextValue textValue(std::string_view text) {
     const auto [end, error] =
         std::from_chars(text.data() + mantissa, last, magnitude, std::chars_format::general);
     if (error == std::errc::result_out_of_range) {
-        // Too large for a double is an error; too small is simply zero.
-        if (first >= 0 && written + whole - 1 - first >= 0)
+        // Too large for a double is an error; too small is simply zero. The
+        // first significant digit, among the digits, decides.
+        long long first = 0;
+        for (const char c : text.substr(mantissa, mantissaEnd - mantissa)) {
+            if (c != '.' && c != '0')
+                break;
+            first += c == '0' ? 1 : 0;
+        }
+        if (first < count && written + whole - 1 - first >= 0)
             return {0.0, ErrorCode::Overflow};
         magnitude = 0.0;
     } else if (error != std::errc() || end != last) {
