@@ -269,11 +269,11 @@ bool fifteenInIntegers(double magnitude, Digits& out) {
         out.digits[at] = kPairs[2 * two];
         out.digits[at + 1] = kPairs[2 * two + 1];
     };
-    for (const std::size_t at : {13, 11, 9, 7}) {
+    for (const std::size_t at : {13U, 11U, 9U, 7U}) {
         pair(at, low % 100);
         low /= 100;
     }
-    for (const std::size_t at : {5, 3, 1}) {
+    for (const std::size_t at : {5U, 3U, 1U}) {
         pair(at, high % 100);
         high /= 100;
     }
