@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -60,10 +61,16 @@ namespace {
 // Threads that take batches from a queue and mark each finished.
 class Workers {
 public:
+    // Throws, with no thread left running, when not one thread starts.
     Workers(const BatchWork& work, unsigned count)
         : work_(work) {
-        for (unsigned i = 0; i < count; ++i)
-            threads_.emplace_back([this] { serve(); });
+        try {
+            for (unsigned i = 0; i < count; ++i)
+                threads_.emplace_back([this] { serve(); });
+        } catch (const std::system_error&) {
+            if (threads_.empty())
+                throw;
+        }
     }
     Workers(const Workers&) = delete;
     Workers& operator=(const Workers&) = delete;
@@ -133,7 +140,10 @@ private:
 } // namespace
 
 void runBatches(const FillBatch& fill, const BatchWork& work, const BatchWork& done) {
-    const unsigned cores = std::thread::hardware_concurrency();
+    // The reading takes some 30 % of a row's work: more than three workers
+    // would wait for it.
+    constexpr unsigned kMostWorkers = 4;
+    unsigned cores = std::min(std::thread::hardware_concurrency(), kMostWorkers);
     // Declared before the workers, so that they stop before a batch goes.
     std::deque<std::unique_ptr<RowBatch>> inFlight; // oldest first
     std::vector<std::unique_ptr<RowBatch>> spare;
@@ -164,14 +174,19 @@ void runBatches(const FillBatch& fill, const BatchWork& work, const BatchWork& d
             batch->clear();
         }
         more = fill(*batch);
-        if (!workers && (!more || cores < 2)) {
+        if (!workers && more && cores >= 2) {
+            try {
+                workers.emplace(work, cores);
+            } catch (const std::system_error&) { // no thread to be had: all on this one
+                cores = 1;
+            }
+        }
+        if (!workers) {
             work(*batch);
             done(*batch);
             spare.push_back(std::move(batch));
             continue;
         }
-        if (!workers)
-            workers.emplace(work, cores);
         workers->submit(*batch);
         inFlight.push_back(std::move(batch));
     }
