@@ -246,8 +246,9 @@ bool fifteenInIntegers(double magnitude, Digits& out) {
     // and below it the double nearest, which lies above the power, so that
     // no double lies between the two.
     int power = static_cast<int>(std::floor((biased - 1023) * 0.30102999566398120));
-    const double next = power + 1 >= 0 ? kTens[static_cast<std::size_t>(power + 1)]
-                                       : 1.0 / kTens[static_cast<std::size_t>(-power - 1)];
+    const int above = power + 1;
+    const double next = above >= 0 ? kTens[static_cast<std::size_t>(above)]
+                                   : 1.0 / kTens[static_cast<std::size_t>(-above)];
     if (magnitude >= next)
         ++power;
     __extension__ using Wide = unsigned __int128;
@@ -265,7 +266,7 @@ bool fifteenInIntegers(double magnitude, Digits& out) {
     // The 15 digits, two at a time from the last, in 32-bit halves.
     auto high = static_cast<std::uint32_t>(digits / 100'000'000); // the first 7
     auto low = static_cast<std::uint32_t>(digits % 100'000'000);  // the last 8
-    const auto pair = [&](std::size_t at, std::uint32_t two) {
+    const auto pair = [&](std::size_t at, std::size_t two) {
         out.digits[at] = kPairs[2 * two];
         out.digits[at + 1] = kPairs[2 * two + 1];
     };
