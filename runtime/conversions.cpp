@@ -245,7 +245,9 @@ bool fifteenInIntegers(double magnitude, Digits& out) {
     // too small, then checked against 10^(E+1): that power itself for E >= -1,
     // and below it the double nearest, which lies above the power, so that
     // no double lies between the two.
-    int power = static_cast<int>(std::floor((biased - 1023) * 0.30102999566398120));
+    // floor(e log10 2) as 78913 / 2^18 gives it for |e| below 1,600, without
+    // a call to floor.
+    int power = ((biased - 1023) * 78913) >> 18;
     const int above = power + 1;
     const double next = above >= 0 ? kTens[static_cast<std::size_t>(above)]
                                    : 1.0 / kTens[static_cast<std::size_t>(-above)];
