@@ -8,6 +8,8 @@
 #include "runtime/rounding.h"
 #include "runtime/run_time_error.h"
 
+#include <array>
+#include <cstddef>
 #include <numbers>
 #include <optional>
 #include <span>
@@ -26,14 +28,33 @@ struct FieldFault {
     ErrorCode error;
 };
 
-// The numbers of the current field texts. Each call converts the text afresh,
-// so the formulas below convert their operands one statement at a time, in
-// the order the formula names them: that order decides which field a
-// conversion error is reported on.
+// What each operand's text read as, kept for one Calculate: a text is read
+// once, and read again only after a step has written its field.
+class OperandValues {
+public:
+    const TextValue& of(const LensFields& fields, Field field) {
+        std::optional<TextValue>& value = values_[static_cast<std::size_t>(field)];
+        if (!value)
+            value = textValue(fields.text(field));
+        return *value;
+    }
+    void forget(Field field) { values_[static_cast<std::size_t>(field)].reset(); }
+
+private:
+    std::array<std::optional<TextValue>, kFields.size()> values_;
+};
+
+// The numbers of the current field texts. The formulas below take their
+// operands one statement at a time, in the order the formula names them:
+// that order decides which field a fault is reported on. The first fault is
+// kept, and the formula runs on to its end with a stand-in of 1 for the
+// faulty number, its result unused: a failing row costs no more than a
+// computed one, where a throw would cost many times that.
 class Operands {
 public:
-    explicit Operands(const LensFields& fields)
-        : fields_(fields) {}
+    Operands(const LensFields& fields, OperandValues& values)
+        : fields_(fields)
+        , values_(values) {}
 
     double S() const { return number(Field::SensorWidth); }
     double W() const { return number(Field::Width); }
@@ -41,32 +62,42 @@ public:
     double F() const { return number(Field::FocalLength); }
 
     // A division by a field's number: a zero there is that field's fault.
-    static double over(double dividend, double divisor, Field divisorField) {
+    double over(double dividend, double divisor, Field divisorField) const {
         if (divisor == 0.0)
-            throw FieldFault{divisorField, ErrorCode::DivisionByZero};
+            return blame({divisorField, ErrorCode::DivisionByZero});
         return quotient(dividend, divisor);
     }
 
     // A division by a field's number in feet. A number so small that its
     // conversion leaves zero is no zero the user typed: the quotient is then
     // beyond the double range, and the field is not to blame.
-    static double overFeet(double dividend, double number, Field numberField) {
+    double overFeet(double dividend, double number, Field numberField) const {
         const double divisor = product(number, kFeetPerMm);
-        if (divisor == 0.0 && number != 0.0)
+        if (divisor == 0.0 && number != 0.0 && !faulted_)
             throw RunTimeError(ErrorCode::Overflow);
         return over(dividend, divisor, numberField);
     }
 
+    // The first fault, if one was met.
+    const FieldFault* fault() const { return faulted_ ? &fault_ : nullptr; }
+
 private:
-    // One throw where a text does not read: a failing row's cost is its throws.
     double number(Field field) const {
-        const TextValue read = textValue(fields_.text(field));
-        if (read.error)
-            throw FieldFault{field, *read.error};
-        return read.value;
+        const TextValue& read = values_.of(fields_, field);
+        return read.error ? blame({field, *read.error}) : read.value;
+    }
+
+    double blame(FieldFault fault) const {
+        if (!faulted_)
+            fault_ = fault;
+        faulted_ = true;
+        return 1.0;
     }
 
     const LensFields& fields_;
+    OperandValues& values_;
+    mutable FieldFault fault_{};
+    mutable bool faulted_ = false;
 };
 
 using Formula = double (*)(const Operands&);
@@ -126,8 +157,9 @@ public:
     // Each step runs only when its target is empty at the moment it starts.
     bool run(std::span<const Step> steps) {
         for (const Step& step : steps) {
-            if (fields_.text(step.target).empty() && !attempt(step.target, [&] {
-                    const double rounded = roundToPlaces(step.formula(Operands(fields_)), kPlaces);
+            if (fields_.text(step.target).empty() &&
+                !attempt(step.target, [&](const Operands& operands) {
+                    const double rounded = roundToPlaces(step.formula(operands), kPlaces);
                     return step.footResultInInches ? product(kInchesPerFoot, rounded) : rounded;
                 }))
                 return false;
@@ -138,8 +170,7 @@ public:
     // The field of view reads the focal length as the steps above left it,
     // rounded, and is itself not rounded.
     void writeFieldOfView() {
-        attempt(Field::FieldOfView, [&] {
-            const Operands o(fields_);
+        attempt(Field::FieldOfView, [&](const Operands& o) {
             const double s = o.S();
             const double f = o.F();
             const double q = o.over(s, sum(f, f), Field::FocalLength);
@@ -153,22 +184,30 @@ public:
 
 private:
     // Computes a value and writes it into `target`, or records the failure and
-    // leaves the target as it was.
+    // leaves the target as it was. A fault met before an arithmetic error
+    // is the one reported, as it came first.
     template <typename Compute> bool attempt(Field target, Compute compute) {
+        const Operands operands(fields_, values_);
         try {
-            const double value = compute();
-            fields_.text(target) = numberToText(value);
-            outcome_.written.insert(target);
-            return true;
-        } catch (const FieldFault& fault) {
-            outcome_.failure = LensFailure{target, fault.cause, fault.error};
+            const double value = compute(operands);
+            if (!operands.fault()) {
+                fields_.text(target) = numberToText(value);
+                values_.forget(target);
+                outcome_.written.insert(target);
+                return true;
+            }
         } catch (const RunTimeError& error) {
-            outcome_.failure = LensFailure{target, std::nullopt, error.code()};
+            if (!operands.fault()) {
+                outcome_.failure = LensFailure{target, std::nullopt, error.code()};
+                return false;
+            }
         }
+        outcome_.failure = LensFailure{target, operands.fault()->cause, operands.fault()->error};
         return false;
     }
 
     LensFields& fields_;
+    OperandValues values_;
     LensOutcome outcome_;
 };
 

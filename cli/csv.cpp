@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -85,6 +86,10 @@ std::string& CsvReader::newField() {
 
 void CsvReader::append(const char* from, const char* to) {
     std::string& field = fields_[count_ - 1];
+    if (field.size() + static_cast<std::size_t>(to - from) <= kLongestField) {
+        field.append(from, to);
+        return;
+    }
     const std::size_t room = kLongestField - std::min(field.size(), kLongestField);
     if (static_cast<std::size_t>(to - from) > room && problem_.empty())
         problem_ = "a field longer than " + std::to_string(kLongestField) + " bytes";
@@ -124,10 +129,15 @@ CsvReader::Status CsvReader::next() {
                     problem_ = "a quote is not closed";
                     return Status::Malformed;
                 }
-                const char* start = at_;
-                while (at_ < end_ && *at_ != '"')
-                    line_ += *at_++ == '\n' ? 1 : 0;
-                append(start, at_);
+                // Scanned through locals: a char may alias the members.
+                const char* at = at_;
+                const char* const end = end_;
+                long long lines = 0;
+                for (; at < end && *at != '"'; ++at)
+                    lines += *at == '\n' ? 1 : 0;
+                line_ += lines;
+                append(at_, at);
+                at_ = at;
                 if (at_ == end_)
                     continue;
                 ++at_;
@@ -144,10 +154,13 @@ CsvReader::Status CsvReader::next() {
             }
         } else {
             for (;;) {
-                const char* start = at_;
-                while (at_ < end_ && *at_ != separator_ && *at_ != '\n' && *at_ != '\r')
-                    ++at_;
-                append(start, at_);
+                const char* at = at_;
+                const char* const end = end_;
+                const char separator = separator_;
+                while (at < end && *at != separator && *at != '\n' && *at != '\r')
+                    ++at;
+                append(at_, at);
+                at_ = at;
                 if (at_ < end_ || atEnd())
                     break;
             }
@@ -161,38 +174,66 @@ CsvReader::Status CsvReader::next() {
     }
 }
 
+CsvWriter::CsvWriter(Sink sink, char separator)
+    : sink_(std::move(sink))
+    , separator_(separator) {
+    for (const char c : {separator, '"', '\r', '\n'})
+        quoted_[static_cast<unsigned char>(c)] = true;
+}
+
+// Where the next `bytes` go; the buffer grows, and stays grown, for a
+// longer record than it has held before.
+char* CsvWriter::room(std::size_t bytes) {
+    if (capacity_ - used_ < bytes) {
+        const std::size_t capacity = std::max(used_ + bytes, 2 * std::max(capacity_, kChunk));
+        auto grown = std::make_unique_for_overwrite<char[]>(capacity);
+        std::copy(buffer_.get(), buffer_.get() + used_, grown.get());
+        buffer_ = std::move(grown);
+        capacity_ = capacity;
+    }
+    return buffer_.get() + used_;
+}
+
 void CsvWriter::field(std::string_view text) {
+    // At worst a separator, two quotes and every byte doubled.
+    char* at = room(2 * text.size() + 3);
     if (!firstField_)
-        buffer_ += separator_;
+        *at++ = separator_;
     firstField_ = false;
-    // One pass over the text: find_first_of searches the four for each byte.
-    const char separator = separator_;
-    if (std::none_of(text.begin(), text.end(), [separator](char c) {
-            return c == separator || c == '"' || c == '\r' || c == '\n';
-        })) {
-        buffer_ += text;
-        return;
-    }
-    buffer_ += '"';
+    // Copied as it is looked at: most fields need no quotes.
+    char* const start = at;
+    bool quote = false;
     for (const char c : text) {
-        if (c == '"')
-            buffer_ += '"';
-        buffer_ += c;
+        *at++ = c;
+        quote |= quoted_[static_cast<unsigned char>(c)];
     }
-    buffer_ += '"';
+    if (quote) {
+        at = start;
+        *at++ = '"';
+        for (const char c : text) {
+            if (c == '"')
+                *at++ = '"';
+            *at++ = c;
+        }
+        *at++ = '"';
+    }
+    used_ = static_cast<std::size_t>(at - buffer_.get());
 }
 
 void CsvWriter::endRecord() {
-    buffer_ += "\r\n";
+    char* at = room(2);
+    at[0] = '\r';
+    at[1] = '\n';
+    used_ += 2;
     firstField_ = true;
-    if (buffer_.size() >= kChunk)
+    if (used_ >= kChunk)
         flush();
 }
 
 void CsvWriter::flush() {
-    if (!buffer_.empty())
-        sink_(buffer_);
-    buffer_.clear();
+    if (used_ != 0)
+        sink_({buffer_.get(), used_});
+    used_ = 0;
 }
 
 } // namespace orbel

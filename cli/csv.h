@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -66,18 +68,22 @@ class CsvWriter {
 public:
     using Sink = std::function<void(std::string_view)>;
 
-    explicit CsvWriter(Sink sink, char separator = ',')
-        : sink_(std::move(sink))
-        , separator_(separator) {}
+    explicit CsvWriter(Sink sink, char separator = ',');
 
     void field(std::string_view text);
     void endRecord();
     void flush();
 
 private:
+    char* room(std::size_t bytes);
+
     Sink sink_;
     char separator_;
-    std::string buffer_;
+    std::array<bool, 256> quoted_{}; // the bytes that make a field quoted
+    // Written, not yet sunk: its first used_ of capacity_ bytes.
+    std::unique_ptr<char[]> buffer_;
+    std::size_t capacity_ = 0;
+    std::size_t used_ = 0;
     bool firstField_ = true;
 };
 

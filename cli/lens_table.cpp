@@ -10,6 +10,7 @@
 #include "calc/sensor_catalogue.h"
 #include "calc/units.h"
 #include "csv.h"
+#include "row_batches.h"
 #include "runtime/arithmetic.h"
 #include "runtime/conversions.h"
 
@@ -19,6 +20,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -132,6 +134,91 @@ ReadRequest readRequest(const RequestTexts& texts, bool decimalComma,
     return read;
 }
 
+namespace {
+
+// What every row of a table shares: where the program's columns stand.
+struct Layout {
+    std::vector<std::size_t> roles; // for each output field, the program's column or none
+    std::array<std::size_t, kColumnNames.size()> where{};
+    std::size_t width = 0; // fields in the header
+    RequestTexts defaults;
+    bool decimalComma = false;
+};
+
+// A worker's reused texts.
+struct RowScratch {
+    std::array<std::string, kRequestColumns> pointed;
+    std::array<std::string, kColumnNames.size()> written; // numbers with the table's mark
+    std::array<std::string_view, kColumnNames.size()> cells;
+    std::string problem;
+    std::vector<std::string_view> fields;
+};
+
+// Writes one row in its place: false when it failed or could not be read.
+bool writeRow(const Layout& layout, const RowBatch::Row& record,
+              std::span<const std::string_view> row, CsvWriter& writer, RowScratch& scratch) {
+    const auto& roles = layout.roles;
+    if (record.status == CsvReader::Status::Record &&
+        std::all_of(row.begin(), row.end(), [](std::string_view f) { return f.empty(); })) {
+        for (std::size_t i = 0; i < roles.size(); ++i)
+            writer.field({});
+        writer.endRecord();
+        return true;
+    }
+    RequestTexts texts;
+    for (std::size_t c = 0; c < kRequestColumns; ++c) {
+        const std::size_t at = layout.where[c];
+        texts[c] = at == kPassedThrough ? layout.defaults[c]
+                   : at < row.size()    ? row[at]
+                                        : std::string_view();
+    }
+    for (const Column column : {Column::Camera, Column::Units})
+        if (texts[index(column)].empty())
+            texts[index(column)] = layout.defaults[index(column)];
+
+    std::string& problem = scratch.problem;
+    problem.clear();
+    ReadRequest read;
+    std::optional<LensAnswer> answer;
+    if (record.status == CsvReader::Status::Malformed)
+        problem = record.problem;
+    else if (row.size() != layout.width)
+        problem = std::to_string(row.size()) + " fields where the header has " +
+                  std::to_string(layout.width);
+    else if (read = readRequest(texts, layout.decimalComma, scratch.pointed); !read.problem.empty())
+        problem = std::move(read.problem);
+    else if (answer = solve(read.request); answer->kind == LensAnswer::Kind::Refused)
+        problem = answer->message;
+    if (!problem.empty())
+        answer.reset();
+
+    auto& cells = scratch.cells;
+    std::copy(texts.begin(), texts.end(), cells.begin());
+    cells[index(Column::Fov)] = cells[index(Column::PixelsPerUnit)] = {};
+    if (answer) {
+        for (const auto& [column, field] : kNumberColumns)
+            if (answer->written.contains(field))
+                cells[index(column)] = marked(answer->fields.text(field), layout.decimalComma,
+                                              scratch.written[index(column)]);
+        cells[index(Column::PixelsPerUnit)] = marked(answer->pixelsPerUnit, layout.decimalComma,
+                                                     scratch.written[index(Column::PixelsPerUnit)]);
+        cells[index(Column::Message)] = answer->message;
+    } else {
+        problem.insert(0, "line " + std::to_string(record.line) + ": ");
+        cells[index(Column::Message)] = problem;
+    }
+    for (std::size_t i = 0; i < roles.size(); ++i) {
+        if (roles[i] != kPassedThrough)
+            writer.field(cells[roles[i]]);
+        else
+            writer.field(i < row.size() ? row[i] : std::string_view());
+    }
+    writer.endRecord();
+    return answer && answer->kind == LensAnswer::Kind::Computed;
+}
+
+} // namespace
+
 TableOutcome fillTable(CsvReader& reader, const CsvWriter::Sink& sink,
                        const RequestTexts& defaults) {
     TableOutcome outcome;
@@ -149,8 +236,11 @@ TableOutcome fillTable(CsvReader& reader, const CsvWriter::Sink& sink,
     }
     // For each field of a row, the program's column it is, if any; where each
     // of the program's columns is, the missing ones after the header's.
-    std::vector<std::size_t> roles;
-    std::array<std::size_t, kColumnNames.size()> where;
+    Layout layout;
+    layout.defaults = defaults;
+    layout.decimalComma = reader.separator() == ';';
+    auto& roles = layout.roles;
+    auto& where = layout.where;
     where.fill(kPassedThrough);
     for (const std::string& name : reader.fields()) {
         const auto known = findColumn(name);
@@ -164,82 +254,52 @@ TableOutcome fillTable(CsvReader& reader, const CsvWriter::Sink& sink,
             where[index(*known)] = roles.size();
         roles.push_back(known ? index(*known) : kPassedThrough);
     }
-    const std::size_t width = roles.size();
-    CsvWriter writer(sink, reader.separator());
-    for (std::size_t i = 0; i < width; ++i)
-        writer.field(reader.fields()[i]);
+    layout.width = roles.size();
+    const char separator = reader.separator();
+    // Written with the first rows: a table that cannot be read to its end
+    // before then leaves nothing on the output.
+    std::string headerText;
+    CsvWriter header([&headerText](std::string_view text) { headerText += text; }, separator);
+    for (std::size_t i = 0; i < layout.width; ++i)
+        header.field(reader.fields()[i]);
     for (std::size_t column = 0; column < kColumnNames.size(); ++column)
         if (where[column] == kPassedThrough) {
-            writer.field(kColumnNames[column]);
+            header.field(kColumnNames[column]);
             roles.push_back(column);
         }
-    writer.endRecord();
+    header.endRecord();
+    header.flush();
 
-    const bool decimalComma = reader.separator() == ';';
-    std::array<std::string, kRequestColumns> scratch;
-    std::array<std::string, kColumnNames.size()> written; // numbers with the table's mark
-    std::array<std::string_view, kColumnNames.size()> cells;
-    std::string problem;
-    while (status != CsvReader::Status::End && (status = reader.next()) != CsvReader::Status::End) {
-        const auto row = reader.fields();
-        if (status == CsvReader::Status::Record &&
-            std::all_of(row.begin(), row.end(), [](const std::string& f) { return f.empty(); })) {
-            for (std::size_t i = 0; i < roles.size(); ++i)
-                writer.field({});
-            writer.endRecord();
-            continue;
+    // The rows, a batch at a time: read here, filled in on the other cores,
+    // written here in their order.
+    const auto fill = [&](RowBatch& batch) {
+        while (status != CsvReader::Status::End &&
+               (status = reader.next()) != CsvReader::Status::End)
+            if (!batch.add(reader, status))
+                return true;
+        return false;
+    };
+    const auto work = [&layout, separator](RowBatch& batch) {
+        RowScratch scratch;
+        CsvWriter writer([&batch](std::string_view text) { batch.written += text; }, separator);
+        for (const RowBatch::Row& record : batch.rows()) {
+            batch.fieldsOf(record, scratch.fields);
+            if (!writeRow(layout, record, scratch.fields, writer, scratch))
+                batch.failed = true;
         }
-        RequestTexts texts;
-        for (std::size_t c = 0; c < kRequestColumns; ++c) {
-            const std::size_t at = where[c];
-            texts[c] = at == kPassedThrough ? defaults[c]
-                       : at < row.size()    ? std::string_view(row[at])
-                                            : std::string_view();
-        }
-        for (const Column column : {Column::Camera, Column::Units})
-            if (texts[index(column)].empty())
-                texts[index(column)] = defaults[index(column)];
-
-        problem.clear();
-        ReadRequest read;
-        std::optional<LensAnswer> answer;
-        if (status == CsvReader::Status::Malformed)
-            problem = reader.problem();
-        else if (row.size() != width)
-            problem = std::to_string(row.size()) + " fields where the header has " +
-                      std::to_string(width);
-        else if (read = readRequest(texts, decimalComma, scratch); !read.problem.empty())
-            problem = std::move(read.problem);
-        else if (answer = solve(read.request); answer->kind == LensAnswer::Kind::Refused)
-            problem = answer->message;
-        if (!problem.empty())
-            answer.reset();
-
-        std::copy(texts.begin(), texts.end(), cells.begin());
-        cells[index(Column::Fov)] = cells[index(Column::PixelsPerUnit)] = {};
-        if (answer) {
-            for (const auto& [column, field] : kNumberColumns)
-                if (answer->written.contains(field))
-                    cells[index(column)] =
-                        marked(answer->fields.text(field), decimalComma, written[index(column)]);
-            cells[index(Column::PixelsPerUnit)] =
-                marked(answer->pixelsPerUnit, decimalComma, written[index(Column::PixelsPerUnit)]);
-            cells[index(Column::Message)] = answer->message;
-        } else {
-            problem.insert(0, "line " + std::to_string(reader.line()) + ": ");
-            cells[index(Column::Message)] = problem;
-        }
-        for (std::size_t i = 0; i < roles.size(); ++i) {
-            if (roles[i] != kPassedThrough)
-                writer.field(cells[roles[i]]);
-            else
-                writer.field(i < row.size() ? std::string_view(row[i]) : std::string_view());
-        }
-        writer.endRecord();
-        if (!answer || answer->kind != LensAnswer::Kind::Computed)
+        writer.flush();
+    };
+    const auto done = [&](RowBatch& batch) {
+        if (!headerText.empty())
+            sink(std::exchange(headerText, {}));
+        if (!batch.written.empty())
+            sink(batch.written);
+        if (batch.failed)
             outcome.status = TableOutcome::Status::RowsFailed;
-    }
-    writer.flush();
+    };
+    runBatches(fill, work, done);
+    if (!headerText.empty())
+        sink(headerText);
     return outcome;
 }
 

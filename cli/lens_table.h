@@ -57,13 +57,16 @@ struct TableOutcome {
 
 // Reads a table whose header names some of the program's columns (any case,
 // blanks around) among the user's own, and writes it through `sink` row for
-// row: the user's columns as they were, the program's filled where they
-// stand, the program's missing ones after them. A missing request column, and
-// an empty camera or units cell, takes `defaults`. A row of empty fields stays
-// empty; a row that cannot be read keeps its place with a message naming its
-// line. With a semicolon separator numbers read and are written with a
-// decimal comma. RowsFailed when a row failed or could not be read;
-// Unreadable when the header cannot be read, with nothing written.
+// row, in batches filled in on the machine's cores (row_batches.h) and
+// written in their order: the user's columns as they were, the program's
+// filled where they stand, the program's missing ones after them. A missing
+// request column, and an empty camera or units cell, takes `defaults`. A row
+// of empty fields stays empty; a row that cannot be read keeps its place with
+// a message naming its line. With a semicolon separator numbers read and are
+// written with a decimal comma. RowsFailed when a row failed or could not be
+// read; Unreadable when the header cannot be read, with nothing written. What
+// the reader's source throws comes out here, and nothing is written when it
+// throws before the first batch is done.
 TableOutcome fillTable(CsvReader& reader, const CsvWriter::Sink& sink,
                        const RequestTexts& defaults);
 

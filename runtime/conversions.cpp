@@ -6,9 +6,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
+#include <cstdint>
 #include <limits>
 #include <optional>
 #include <string>
@@ -19,6 +20,21 @@ namespace orbel {
 namespace {
 
 constexpr double kLargestRoundedUp = 1.797693134862315e308;
+
+// Powers of ten up to 10^22 are exact doubles; up to 10^19 they fit 64 bits.
+constexpr std::array<double, 23> kTens = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                          1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                          1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// "00" to "99", for writing digits two at a time.
+constexpr std::array<char, 200> kPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -82,24 +98,78 @@ std::optional<WrittenNumber> readNumber(std::string_view text) {
     return number;
 }
 
+// The same grammar as readNumber, read in place: a table reads several
+// numbers a row, and this is where its time went.
 TextValue textValue(std::string_view text) {
-    const std::optional<WrittenNumber> number = readNumber(text);
-    if (!number)
+    text = trimBlanks(text);
+    std::size_t i = 0;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    const std::size_t mantissa = i;
+    // The digits as a whole number, exact while there are at most 19.
+    std::uint64_t significand = 0;
+    const auto digits = [&] {
+        const std::size_t from = i;
+        for (; i < text.size() && isDigit(text[i]); ++i)
+            significand = significand * 10 + static_cast<std::uint64_t>(text[i] - '0');
+        return static_cast<long long>(i - from);
+    };
+    const long long whole = digits(); // before the point
+    long long count = whole;          // in all
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        count += digits();
+    }
+    if (count == 0)
         return {0.0, ErrorCode::TypeMismatch};
+    const std::size_t mantissaEnd = i;
+    // A decimal of at most 2^53 without an exponent is an exact whole number
+    // over an exact power of ten: one correctly rounded division gives the
+    // double std::from_chars gives.
+    const long long places = count - whole;
+    if (i == text.size() && count <= 19 && significand <= (std::uint64_t{1} << 53) &&
+        places < static_cast<long long>(kTens.size())) {
+        const double magnitude =
+            static_cast<double>(significand) / kTens[static_cast<std::size_t>(places)];
+        return {negative ? -magnitude : magnitude, std::nullopt};
+    }
+
+    long long written = 0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        const bool minus = i < text.size() && text[i] == '-';
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        if (i == text.size())
+            return {0.0, ErrorCode::TypeMismatch};
+        for (; i < text.size() && isDigit(text[i]); ++i) // saturated far beyond any double
+            written = std::min(written * 10 + (text[i] - '0'), 1'000'000'000'000LL);
+        written = minus ? -written : written;
+    }
+    if (i != text.size())
+        return {0.0, ErrorCode::TypeMismatch};
+
     double magnitude = 0.0;
-    const char* first = number->mantissa.data() +
-                        (number->mantissa.front() == '+' || number->mantissa.front() == '-');
-    const char* last = number->exponent.data() + number->exponent.size();
-    const auto [end, error] = std::from_chars(first, last, magnitude, std::chars_format::general);
+    const char* last = text.data() + text.size();
+    const auto [end, error] =
+        std::from_chars(text.data() + mantissa, last, magnitude, std::chars_format::general);
     if (error == std::errc::result_out_of_range) {
-        // Too large for a double is an error; too small is simply zero.
-        if (!number->digits.empty() && number->power >= 0)
+        // Too large for a double is an error; too small is simply zero. The
+        // first significant digit, among the digits, decides.
+        long long first = 0;
+        for (const char c : text.substr(mantissa, mantissaEnd - mantissa)) {
+            if (c != '.' && c != '0')
+                break;
+            first += c == '0' ? 1 : 0;
+        }
+        if (first < count && written + whole - 1 - first >= 0)
             return {0.0, ErrorCode::Overflow};
         magnitude = 0.0;
     } else if (error != std::errc() || end != last) {
         return {0.0, ErrorCode::TypeMismatch};
     }
-    return {number->negative ? -magnitude : magnitude, std::nullopt};
+    return {negative ? -magnitude : magnitude, std::nullopt};
 }
 
 double textToNumber(std::string_view text) {
@@ -109,35 +179,161 @@ double textToNumber(std::string_view text) {
     return read.value;
 }
 
+namespace {
+
+// A magnitude's significant digits, no trailing zeros, and the power of ten
+// of the first.
+struct Digits {
+    std::array<char, 24> digits{};
+    int count = 0;
+    int power = 0;
+};
+
+// The digits of `text` ("d.ddde+XX", as std::to_chars writes it) before
+// the "e", and the exponent after it.
+void readScientific(std::string_view text, Digits& out) {
+    const std::size_t e = text.find('e');
+    out.count = 0;
+    for (const char c : text.substr(0, e))
+        if (isDigit(c))
+            out.digits[static_cast<std::size_t>(out.count++)] = c;
+    int exponent = 0;
+    for (const char c : text.substr(e + 2))
+        exponent = exponent * 10 + (c - '0');
+    out.power = text[e + 1] == '-' ? -exponent : exponent;
+}
+
+void dropTrailingZeros(Digits& out) {
+    while (out.count > 1 && out.digits[static_cast<std::size_t>(out.count - 1)] == '0')
+        --out.count;
+}
+
+// 15 significant digits, correctly rounded, through std::to_chars's general
+// rounding: exact everywhere, and dearer than the integers below.
+void fifteenDigits(double magnitude, Digits& out) {
+    std::array<char, 40> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                      std::chars_format::scientific, 14);
+    readScientific({buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())}, out);
+    dropTrailingZeros(out);
+    // The largest doubles round up past the largest double at 15 digits and
+    // could not be read back; they are shown cut to 15 digits instead.
+    if (magnitude >= kLargestRoundedUp) {
+        constexpr std::string_view cut = "179769313486231";
+        std::copy(cut.begin(), cut.end(), out.digits.begin());
+        out.count = static_cast<int>(cut.size());
+    }
+}
+
+// The same 15 digits for a magnitude from 0.0001 up to 10^15, the numbers
+// people measure lenses in, worked out exactly in integers: false outside it.
+//
+// The magnitude is m x 2^-s, m below 2^53; its first digit is at 10^E, so
+// its 15 digits are m x 10^(14-E) / 2^s rounded to a whole number, the tie
+// to the even one as std::to_chars rounds. m x 10^(14-E) is below
+// 2^53 x 10^18, well within 128 bits.
+bool fifteenInIntegers(double magnitude, Digits& out) {
+    if (!(magnitude >= 1e-4 && magnitude < 1e15))
+        return false;
+    // The magnitude's bits: a normal double here, 1.f x 2^(e - 1023).
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const auto biased = static_cast<int>(bits >> 52);
+    const std::uint64_t mantissa =
+        (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int shift = 1075 - biased; // magnitude = mantissa / 2^shift; 3 to 66 here
+    // 10^E <= magnitude < 10^(E+1): E from the binary exponent, at most one
+    // too small, then checked against 10^(E+1): that power itself for E >= -1,
+    // and below it the double nearest, which lies above the power, so that
+    // no double lies between the two.
+    // floor(e log10 2) as 78913 / 2^18 gives it for |e| below 1,600, without
+    // a call to floor.
+    int power = ((biased - 1023) * 78913) >> 18;
+    const int above = power + 1;
+    const double next = above >= 0 ? kTens[static_cast<std::size_t>(above)]
+                                   : 1.0 / kTens[static_cast<std::size_t>(-above)];
+    if (magnitude >= next)
+        ++power;
+    __extension__ using Wide = unsigned __int128;
+    const Wide scaled =
+        Wide{mantissa} * static_cast<std::uint64_t>(kTens[static_cast<std::size_t>(14 - power)]);
+    auto digits = static_cast<std::uint64_t>(scaled >> shift);
+    const Wide rest = scaled - (Wide{digits} << shift);
+    const Wide half = Wide{1} << (shift - 1);
+    if (rest > half || (rest == half && (digits & 1) != 0))
+        ++digits;
+    if (digits == 1'000'000'000'000'000) { // 9.99...95 and up, rounded to the next power
+        digits /= 10;
+        ++power;
+    }
+    // The 15 digits, two at a time from the last, in 32-bit halves.
+    auto high = static_cast<std::uint32_t>(digits / 100'000'000); // the first 7
+    auto low = static_cast<std::uint32_t>(digits % 100'000'000);  // the last 8
+    const auto pair = [&](std::size_t at, std::size_t two) {
+        out.digits[at] = kPairs[2 * two];
+        out.digits[at + 1] = kPairs[2 * two + 1];
+    };
+    for (const std::size_t at : {13U, 11U, 9U, 7U}) {
+        pair(at, low % 100);
+        low /= 100;
+    }
+    for (const std::size_t at : {5U, 3U, 1U}) {
+        pair(at, high % 100);
+        high /= 100;
+    }
+    out.digits[0] = static_cast<char>('0' + high);
+    out.count = 15;
+    out.power = power;
+    dropTrailingZeros(out);
+    return true;
+}
+
+} // namespace
+
 std::string numberToText(double value) {
     if (!std::isfinite(value))
         throw RunTimeError(ErrorCode::Overflow);
     if (value == 0.0)
         return "0";
+    const double magnitude = std::fabs(value);
+    Digits number;
+    if (!fifteenInIntegers(magnitude, number))
+        fifteenDigits(magnitude, number);
 
-    // 15 significant digits, correctly rounded: "d.dddddddddddddde+XX".
-    std::array<char, 40> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::scientific, 14);
-    const std::string_view scientific(buffer.data(),
-                                      static_cast<std::size_t>(result.ptr - buffer.data()));
-
-    const bool negative = scientific.front() == '-';
-    const std::size_t ePos = scientific.find('e');
-    std::string digits;
-    for (char c : scientific.substr(0, ePos))
-        if (isDigit(c))
-            digits += c;
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
-    const int exponent = std::atoi(scientific.data() + ePos + 1);
-    // The largest doubles round up past the largest double at 15 digits and
-    // could not be read back; they are shown cut to 15 digits instead.
-    if (std::fabs(value) >= kLargestRoundedUp)
-        digits = "179769313486231";
-
-    return exponent >= 15 || exponent < -4 ? exponentText(negative, digits, exponent)
-                                           : plainText(negative, digits, exponent);
+    // As plainText and exponentText write it, in one buffer: at most a sign,
+    // 15 digits, a point and "0.000" or "E+308".
+    std::array<char, 32> text{};
+    char* at = text.data();
+    if (value < 0)
+        *at++ = '-';
+    const char* digits = number.digits.data();
+    const int count = number.count;
+    const int power = number.power;
+    if (power >= 15 || power < -4) {
+        *at++ = digits[0];
+        if (count > 1) {
+            *at++ = '.';
+            at = std::copy(digits + 1, digits + count, at);
+        }
+        *at++ = 'E';
+        *at++ = power < 0 ? '-' : '+';
+        const int size = power < 0 ? -power : power;
+        if (size < 10)
+            *at++ = '0';
+        at = std::to_chars(at, text.data() + text.size(), size).ptr;
+    } else if (power < 0) {
+        *at++ = '0';
+        *at++ = '.';
+        at = std::fill_n(at, -power - 1, '0');
+        at = std::copy(digits, digits + count, at);
+    } else if (count > power + 1) {
+        at = std::copy(digits, digits + power + 1, at);
+        *at++ = '.';
+        at = std::copy(digits + power + 1, digits + count, at);
+    } else {
+        at = std::copy(digits, digits + count, at);
+        at = std::fill_n(at, power + 1 - count, '0');
+    }
+    return {text.data(), static_cast<std::size_t>(at - text.data())};
 }
 
 std::string plainText(bool negative, std::string_view digits, long long power) {

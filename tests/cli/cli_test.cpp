@@ -48,6 +48,8 @@ const Call kCalls[] = {
      "5,,x,,,,,,\"line 2: unknown units \"\"x\"\"\"\n4,0,feet,,,,,,\"line 3: resolution \"\"0\"\" is not above zero\"\n"
      "5,,feet,,,,,,line 4: 2 fields where the header has 3\n5,,feet,,,,,,line 5: text after a closing quote\n"
      "\"2\n\",,feet,,,,,,line 6: a quote is not closed\n"},
+    {"BatchesInOrder", kTable, [] { std::string t = "width,distance,camera,n\n"; for (int i = 0; i < 2100; ++i) t += "2,1,5," + std::to_string(i) + "\n"; return t; }(), 0,
+     "\n2,1,5,1023,,meters,13.888,90,640,\n2,1,5,1024,"},
     {"FieldTooLong", kTable, "camera\n" + std::string(CsvReader::kLongestField + 1, '5') + "\n5", 1,
      "65536 bytes\n5,,meters,"},
     {"MarkAndBlankLines", kTable, "\xEF\xBB\xBF\ncamera,width,distance\n5,2,1\r\n", 0, "5,2,1,,"},
