@@ -187,16 +187,19 @@ protected:
         EXPECT_TRUE(value.isValid()) << "no property " << probe.toStdString();
         return value.toString();
     }
-    // Each story on a window of its own: what it shows afterwards, probe by
-    // probe, "Sensor=8.192;Option6.checked=true".
-    void expectStories(std::initializer_list<std::pair<const char*, const char*>> stories) {
-        for (auto [story, expected] : stories) {
+    // Each story, named, on a window of its own: what it shows afterwards,
+    // probe by probe, "Sensor=8.192;Option6.checked=true".
+    struct Story {
+        const char *name, *steps, *expected;
+    };
+    void expectStories(std::initializer_list<Story> stories) {
+        for (auto [name, story, expected] : stories) {
             open();
             play(story);
             QStringList seen;
             for (const QString& pair : QString(expected).split(';'))
                 seen << pair.section('=', 0, 0) + "=" + shows(pair.section('=', 0, 0));
-            EXPECT_EQ(seen.join(';').toStdString(), expected) << story;
+            EXPECT_EQ(seen.join(';').toStdString(), expected) << name;
         }
     }
 

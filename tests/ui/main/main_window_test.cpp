@@ -34,22 +34,24 @@ TEST_F(WindowTest, LooksAsDrawn) {
 // opens ready for the first calculation, as a screen reader reads it too.
 TEST_F(WindowTest, CalculateFillsTheEmptyFieldInEachUnitSystem) {
     expectStories(
-        {{"", "Form1.acc.role=Window;Frame1.acc.role=Client;Frame1.acc.name=Units;Frame1.acc."
-              "labels=3;Wdth.acc.state=editable focusable;FOV.acc.state=disabled "
-              "readOnly;Option7.acc.description=27.77mm. "
-              "Page Up or Page Down turns the camera page."},
-         {"Dist=10;Fmm=35;click Command1;Fmm=50;double Wdth;click Command1",
+        {{"opens ready", "",
+          "Form1.acc.role=Window;Frame1.acc.role=Client;Frame1.acc.name=Units;Frame1.acc."
+          "labels=3;Wdth.acc.state=editable focusable;FOV.acc.state=disabled "
+          "readOnly;Option7.acc.description=27.77mm. "
+          "Page Up or Page Down turns the camera page."},
+         {"spoken whole", "Dist=10;Fmm=35;click Command1;Fmm=50;double Wdth;click Command1",
           "announced=Object Width 5.555 metres, FOV 31.0463307316003 degrees"},
-         {"Wdth=0.25;Dist=11.5;click Command1",
+         {"FOV read whole, focus kept", "Wdth=0.25;Dist=11.5;click Command1",
           "FOV.acc.text=1.24551137441264;Wdth.tip=;FOV.acc.description=;"
           "Command1.focus=true"},
-         {"click Command1", "announced=;box="},
-         {"Fmm=35;click Command1", "announced=;box=Form1|Orbel Lens Calculator"},
-         {"Dist=10;Fmm=35;key Fmm Return", "Wdth="},
-         {"Dist=10;Fmm=35;key Command1 Return", "Wdth=7.936"},
-         {"Dist=10;Fmm=35;click Command1;Fmm=;Wdth=0;click Command1", "Fmm=;FOV="},
-         {"Fmm=1.5", "Fmm.acc.caret=1.5||1.5"},
-         {"Fmm=25;key Fmm Left", "Fmm.acc.caret=25|5|25"}});
+         {"nothing to do, nothing said", "click Command1", "announced=;box="},
+         {"failure boxed", "Fmm=35;click Command1", "announced=;box=Form1|Orbel Lens Calculator"},
+         {"Enter in a field", "Dist=10;Fmm=35;key Fmm Return", "Wdth="},
+         {"Enter on Calculate", "Dist=10;Fmm=35;key Command1 Return", "Wdth=7.936"},
+         {"failure empties FOV", "Dist=10;Fmm=35;click Command1;Fmm=;Wdth=0;click Command1",
+          "Fmm=;FOV="},
+         {"caret at the end", "Fmm=1.5", "Fmm.acc.caret=1.5||1.5"},
+         {"caret inside", "Fmm=25;key Fmm Left", "Fmm.acc.caret=25|5|25"}});
 }
 
 // Rested on, a field holding a long text shows a tooltip the screen holds, in
@@ -72,11 +74,12 @@ TEST_F(WindowTest, ALongTextsTooltipStaysOnTheScreen) {
 
 // Each typed value above begins with the double-click that empties its field.
 TEST_F(WindowTest, UnitsRelabelAndEmptyTheLengthsADoubleClickEmptiesAField) {
-    expectStories({{"Wdth=1;Dist=2;Fmm=3;click Option10",
+    expectStories({{"feet relabels, empties", "Wdth=1;Dist=2;Fmm=3;click Option10",
                     "Label3= Ft;Wdth=;Dist=;Fmm=3;Wdth.acc.name=Object Width, feet"},
-                   {"click Option11;Dist=120;Fmm=50;click Command1", "Label4= in.;Wdth=66.66"},
-                   {"click Option10;Dist=2;click Option12", "Label3= M;Dist="},
-                   {"Wdth=1;Dist=2;double Dist", "Wdth=1;Dist="}});
+                   {"inches calculate", "click Option11;Dist=120;Fmm=50;click Command1",
+                    "Label4= in.;Wdth=66.66"},
+                   {"meters relabel", "click Option10;Dist=2;click Option12", "Label3= M;Dist="},
+                   {"double-click empties", "Wdth=1;Dist=2;double Dist", "Wdth=1;Dist="}});
 }
 
 // A camera is its whole box: a click at its far end selects it. The cameras
@@ -97,13 +100,16 @@ TEST_F(WindowTest, EveryCameraWritesItsSensorWidth) {
 // option group at its selected button; hidden controls are skipped.
 TEST_F(WindowTest, PageTurnsAndTabStops) {
     expectStories({
-        {"double Frame2;click Option16;double Frame3;click Option9",
+        {"each page its choice", "double Frame2;click Option16;double Frame3;click Option9",
          "Frame3.visible=false;Sensor=28.16;Option7.checked=false;Option16.checked=false"},
-        {"key Option7 PgDown", "Frame2.visible=false;Option6.focus=true;Option7.checked=false"},
-        {"double Frame2;key Option6 PgUp", "Frame2.visible=true;Option7.focus=true"},
-        {"key Dist Backtab", "Option7.focus=true"},
-        {"key Form1 Tab", "Dist.focus=true"},
-        {"click Option10;double Frame2;key Option10 Tab", "Option6.focus=true"},
+        {"PgDown turns", "key Option7 PgDown",
+         "Frame2.visible=false;Option6.focus=true;Option7.checked=false"},
+        {"PgUp turns back", "double Frame2;key Option6 PgUp",
+         "Frame2.visible=true;Option7.focus=true"},
+        {"Backtab to the cameras", "key Dist Backtab", "Option7.focus=true"},
+        {"Tab to a field", "key Form1 Tab", "Dist.focus=true"},
+        {"Tab past the hidden page", "click Option10;double Frame2;key Option10 Tab",
+         "Option6.focus=true"},
     });
 }
 
@@ -111,16 +117,22 @@ TEST_F(WindowTest, PageTurnsAndTabStops) {
 // and Esc; Esc, a resolution of 0 or below or over a million changes nothing.
 TEST_F(WindowTest, SixCamerasTakeACustomResolution) {
     expectStories(
-        {{"double Option15", "Sensor=7.04;"
-                             "Option15=Brava 640;Option15.acc.description=7.04mm. Page Up or "
-                             "Page Down turns the camera page. Enter sets a custom resolution."},
-         {"answer 1000;double Option18", "box=Form1|Custom Hor. Resolution;Sensor=6.6"},
-         {"double Frame2;answer 1024;double Option3", "Sensor=7.5776;Option3=Nano/Pico 1024"},
-         {"double Frame2;answer 1024;double Option16;click Option6;click Option16",
+        {{"the default resolution", "double Option15",
+          "Sensor=7.04;"
+          "Option15=Brava 640;Option15.acc.description=7.04mm. Page Up or "
+          "Page Down turns the camera page. Enter sets a custom resolution."},
+         {"Lumo 1000", "answer 1000;double Option18",
+          "box=Form1|Custom Hor. Resolution;Sensor=6.6"},
+         {"Nano 1024", "double Frame2;answer 1024;double Option3",
+          "Sensor=7.5776;Option3=Nano/Pico 1024"},
+         {"Giga 1024 kept",
+          "double Frame2;answer 1024;double Option16;click Option6;click Option16",
           "Sensor=13.568;Option16=Giga 1024"},
-         {"click Option4;answer 100;key Option4 Return", "Sensor=2.17;Option4=Dalo 100"},
-         {"key Option7 Return;key Option15 Return", "box="},
-         {"escape;double Option15;answer 0;double Option15;answer -10;double Option15;answer "
+         {"Enter asks too", "click Option4;answer 100;key Option4 Return",
+          "Sensor=2.17;Option4=Dalo 100"},
+         {"Enter on the others", "key Option7 Return;key Option15 Return", "box="},
+         {"refusals change nothing",
+          "escape;double Option15;answer 0;double Option15;answer -10;double Option15;answer "
           "1000001;double Option15",
           "Sensor=5.632;Option15.toolTip=5.63mm, 11um"}});
 }
