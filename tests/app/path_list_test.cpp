@@ -15,18 +15,20 @@ TEST(PathList, PutsTheFolderAtTheEndAndTakesOutOnlyItsEntry) {
     const std::wstring ours = L"C:\\Program Files\\Orbel\\Lens Calculator", a = L"C:\\a;",
                        b = L"C:\\b";
     const struct {
+        const char* name;
         std::wstring list;
         std::optional<std::wstring> with, without;
-    } rows[] = {{L"", ours, std::nullopt},
-                {a, a + L';' + ours, std::nullopt},
-                {L"c:\\program files\\orbel\\LENS calculator\\;" + b, std::nullopt, b},
-                {a + L'"' + ours + L"\";" + b, std::nullopt, a + b},
-                {ours + L';' + a + ours, std::nullopt, ours + L';' + a.substr(0, 4)}};
+    } rows[] = {
+        {"empty", L"", ours, std::nullopt},
+        {"ends in a separator", a, a + L';' + ours, std::nullopt},
+        {"ours, other case", L"c:\\program files\\orbel\\LENS calculator\\;" + b, std::nullopt, b},
+        {"ours quoted", a + L'"' + ours + L"\";" + b, std::nullopt, a + b},
+        {"ours twice", ours + L';' + a + ours, std::nullopt, ours + L';' + a.substr(0, 4)}};
     for (const auto& row : rows) {
-        EXPECT_EQ(withFolder(row.list, ours), row.with);
-        EXPECT_EQ(withoutFolder(row.list, ours), row.without);
+        EXPECT_EQ(withFolder(row.list, ours), row.with) << row.name;
+        EXPECT_EQ(withoutFolder(row.list, ours), row.without) << row.name;
         if (row.with) {
-            EXPECT_EQ(withoutFolder(*row.with, ours), row.list);
+            EXPECT_EQ(withoutFolder(*row.with, ours), row.list) << row.name;
         }
     }
 }

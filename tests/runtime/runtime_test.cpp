@@ -25,46 +25,49 @@ constexpr ErrorCode kNaN = ErrorCode::TypeMismatch, kBig = ErrorCode::Overflow;
 // magnitude beyond the double range is an overflow, anything that is not a
 // plain decimal a type mismatch.
 TEST(Conversions, TextToNumberTakesPlainDecimalsOnly) {
-    for (auto [text, value] : {std::pair{"59"sv.substr(0, 1), 5.0},
-                               {" 5\t", 5.0},
-                               {"+2.5", 2.5},
-                               {".5", 0.5},
-                               {"5.5"sv.substr(0, 2), 5.0},
-                               {"1.5e-39"sv.substr(0, 6), 0.0015},
-                               {"0.000001e-320", 0.0}})
-        EXPECT_EQ(textToNumber(text), value) << text;
-    const std::pair<std::string, ErrorCode> faults[] = {{"1e99999999999999999999", kBig},
-                                                        {"", kNaN},
-                                                        {"1,5", kNaN},
-                                                        {"\n5", kNaN},
-                                                        {std::string(1'000'000, '9'), kBig}};
-    for (const auto& [text, error] : faults)
-        EXPECT_EQ(raised([&] { textToNumber(text); }), error) << '"' << text << '"';
+    for (auto [name, text, value] :
+         {std::tuple{"view of a digit", "59"sv.substr(0, 1), 5.0},
+          {"blanks around", " 5\t", 5.0},
+          {"plus sign", "+2.5", 2.5},
+          {"no leading zero", ".5", 0.5},
+          {"view ends at the point", "5.5"sv.substr(0, 2), 5.0},
+          {"view ends in the exponent", "1.5e-39"sv.substr(0, 6), 0.0015},
+          {"below the range is 0", "0.000001e-320", 0.0}})
+        EXPECT_EQ(textToNumber(text), value) << name;
+    const std::tuple<const char*, std::string, ErrorCode> faults[] = {
+        {"huge exponent", "1e99999999999999999999", kBig},
+        {"empty", "", kNaN},
+        {"decimal comma", "1,5", kNaN},
+        {"line break", "\n5", kNaN},
+        {"a million digits", std::string(1'000'000, '9'), kBig}};
+    for (const auto& [name, text, error] : faults)
+        EXPECT_EQ(raised([&] { textToNumber(text); }), error) << name;
 }
 
 // At most 15 significant digits, read back as the very same text; the largest
 // doubles are cut, not rounded up past the range.
 TEST(Conversions, NumberToTextShowsFifteenDigitsAndReadsBack) {
-    for (auto [value, text] :
-         {std::pair{-0.0, "0"},
-          {999999999999999.0, "999999999999999"},
-          {999999999999999.9, "1E+15"},
-          {0.00025, "0.00025"},
-          {-2.5e-5, "-2.5E-05"},
-          {1.797693134862315e308, "1.79769313486231E+308"},
-          {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"}}) {
-        EXPECT_EQ(numberToText(value), text) << value;
-        EXPECT_EQ(numberToText(textToNumber(text)), text) << "reads back";
+    for (auto [name, value, text] :
+         {std::tuple{"minus zero", -0.0, "0"},
+          {"fifteen nines", 999999999999999.0, "999999999999999"},
+          {"rounds up to an exponent", 999999999999999.9, "1E+15"},
+          {"small, plain", 0.00025, "0.00025"},
+          {"smaller, exponent", -2.5e-5, "-2.5E-05"},
+          {"largest cut", 1.797693134862315e308, "1.79769313486231E+308"},
+          {"smallest", std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"}}) {
+        EXPECT_EQ(numberToText(value), text) << name;
+        EXPECT_EQ(numberToText(textToNumber(text)), text) << name << " read back";
     }
     EXPECT_EQ(raised([] { numberToText(HUGE_VAL); }), kBig);
 }
 
 TEST(Rounding, ThreePlacesTiesToEvenAndNothingTurnsInfinite) {
-    for (auto [value, text] : {std::pair{0.0025, "0.002"},
-                               {0.0035, "0.004"},
-                               {2.9996, "3"},
-                               {std::numeric_limits<double>::max(), "1.79769313486231E+308"}})
-        EXPECT_EQ(numberToText(roundToPlaces(value, 3)), text) << value;
+    for (auto [name, value, text] :
+         {std::tuple{"tie down to even", 0.0025, "0.002"},
+          {"tie up to even", 0.0035, "0.004"},
+          {"carries to a whole", 2.9996, "3"},
+          {"largest stays finite", std::numeric_limits<double>::max(), "1.79769313486231E+308"}})
+        EXPECT_EQ(numberToText(roundToPlaces(value, 3)), text) << name;
     for (auto [places, refused] : {std::pair{-1, true}, {0, false}, {22, false}, {23, true}})
         EXPECT_EQ(raised([&] { roundToPlaces(1, places); }).has_value(), refused) << places;
 }

@@ -156,12 +156,12 @@ TEST(SysInfoLauncher, FindsTheDesktopsFirstToolAlongTheSearchPath) {
         std::ofstream(tool) << "x";
         fs::permissions(tool, tool == a + "/hardinfo" ? fs::perms::none : fs::perms::owner_all);
     }
-    const std::pair<std::string, std::string> rows[] = {
-        {a, a + "/cpu-x"},
-        {"::" + a + "/:" + b + "/", b + "/hardinfo"},
-        {fs::relative(b).string() + ":.", no}};
-    for (const auto& [path, shows] : rows)
-        EXPECT_EQ(pressSysInfo(PathToolSearch(path)), shows) << path;
+    const std::tuple<const char*, std::string, std::string> rows[] = {
+        {"passes a folder and a file that cannot run", a, a + "/cpu-x"},
+        {"the first tool, in a later folder", "::" + a + "/:" + b + "/", b + "/hardinfo"},
+        {"relative entries passed over", fs::relative(b).string() + ":.", no}};
+    for (const auto& [name, path, shows] : rows)
+        EXPECT_EQ(pressSysInfo(PathToolSearch(path)), shows) << name;
     fs::remove_all(root);
 }
 #endif
