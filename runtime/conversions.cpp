@@ -225,13 +225,46 @@ void fifteenDigits(double magnitude, Digits& out) {
     }
 }
 
+// A whole number below 2^128 as two 64-bit halves: the standard has no
+// wider integer.
+struct Wide {
+    std::uint64_t high = 0;
+    std::uint64_t low = 0;
+};
+
+Wide wideProduct(std::uint64_t a, std::uint64_t b) {
+    constexpr std::uint64_t kHalf = 0xffff'ffff;
+    const std::uint64_t lowLow = (a & kHalf) * (b & kHalf);
+    const std::uint64_t lowHigh = (a & kHalf) * (b >> 32);
+    const std::uint64_t highLow = (a >> 32) * (b & kHalf);
+    const std::uint64_t highHigh = (a >> 32) * (b >> 32);
+    const std::uint64_t middle = (lowLow >> 32) + (lowHigh & kHalf) + (highLow & kHalf);
+    return {highHigh + (lowHigh >> 32) + (highLow >> 32) + (middle >> 32),
+            (middle << 32) | (lowLow & kHalf)};
+}
+
+// The number shifted right by 1 to 127 places, where the result fits 64 bits.
+std::uint64_t shiftedRight(const Wide& n, int by) {
+    return by >= 64 ? n.high >> (by - 64) : (n.high << (64 - by)) | (n.low >> by);
+}
+
+// Bit `at` (0 to 127) of the number, and whether any below it is set.
+bool bitAt(const Wide& n, int at) {
+    return ((at >= 64 ? n.high >> (at - 64) : n.low >> at) & 1) != 0;
+}
+bool anyBelow(const Wide& n, int at) {
+    return at > 64 ? n.low != 0 || (n.high << (128 - at)) != 0
+                   : at > 0 && (n.low << (64 - at)) != 0;
+}
+
 // The same 15 digits for a magnitude from 0.0001 up to 10^15, the numbers
 // people measure lenses in, worked out exactly in integers: false outside it.
 //
 // The magnitude is m x 2^-s, m below 2^53; its first digit is at 10^E, so
 // its 15 digits are m x 10^(14-E) / 2^s rounded to a whole number, the tie
 // to the even one as std::to_chars rounds. m x 10^(14-E) is below
-// 2^53 x 10^18, well within 128 bits.
+// 2^53 x 10^18, well within 128 bits, which the standard has no integer
+// for: two 64-bit halves hold it.
 bool fifteenInIntegers(double magnitude, Digits& out) {
     if (!(magnitude >= 1e-4 && magnitude < 1e15))
         return false;
@@ -253,13 +286,12 @@ bool fifteenInIntegers(double magnitude, Digits& out) {
                                    : 1.0 / kTens[static_cast<std::size_t>(-above)];
     if (magnitude >= next)
         ++power;
-    __extension__ using Wide = unsigned __int128;
-    const Wide scaled =
-        Wide{mantissa} * static_cast<std::uint64_t>(kTens[static_cast<std::size_t>(14 - power)]);
-    auto digits = static_cast<std::uint64_t>(scaled >> shift);
-    const Wide rest = scaled - (Wide{digits} << shift);
-    const Wide half = Wide{1} << (shift - 1);
-    if (rest > half || (rest == half && (digits & 1) != 0))
+    const Wide scaled = wideProduct(
+        mantissa, static_cast<std::uint64_t>(kTens[static_cast<std::size_t>(14 - power)]));
+    // Rounded to nearest: up when the first bit shifted out is set and
+    // anything after it, or at a tie when the digits are odd.
+    auto digits = shiftedRight(scaled, shift);
+    if (bitAt(scaled, shift - 1) && (anyBelow(scaled, shift - 1) || (digits & 1) != 0))
         ++digits;
     if (digits == 1'000'000'000'000'000) { // 9.99...95 and up, rounded to the next power
         digits /= 10;
