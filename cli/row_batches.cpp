@@ -152,8 +152,9 @@ void runBatches(const FillBatch& fill, const BatchWork& work, const BatchWork& d
     bool more = true;
     for (;;) {
         // Hand back the finished batches at the front; wait for the front one
-        // when no other batch may be read yet.
-        while (!inFlight.empty() &&
+        // when no other batch may be read yet. Only workers have batches in
+        // flight.
+        while (workers && !inFlight.empty() &&
                (!more || inFlight.size() == mostInFlight || workers->finished(*inFlight.front()))) {
             RowBatch& oldest = *inFlight.front();
             workers->waitFor(oldest);
