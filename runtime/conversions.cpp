@@ -99,78 +99,61 @@ std::optional<WrittenNumber> readNumber(std::string_view text) {
     return number;
 }
 
-// The same grammar as readNumber, read in place: a table reads several
-// numbers a row, and this is where its time went.
-TextValue textValue(std::string_view text) {
-    text = trimBlanks(text);
-    std::size_t i = 0;
-    const bool negative = i < text.size() && text[i] == '-';
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        ++i;
-    const std::size_t mantissa = i;
-    // The digits as a whole number, exact while there are at most 19.
-    std::uint64_t significand = 0;
-    const auto digits = [&] {
-        const std::size_t from = i;
-        for (; i < text.size() && isDigit(text[i]); ++i)
-            significand = significand * 10 + static_cast<std::uint64_t>(text[i] - '0');
-        return static_cast<long long>(i - from);
-    };
-    const long long whole = digits(); // before the point
-    long long count = whole;          // in all
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        count += digits();
-    }
-    if (count == 0)
-        return {0.0, ErrorCode::TypeMismatch};
-    const std::size_t mantissaEnd = i;
-    // A decimal of at most 2^53 without an exponent is an exact whole number
-    // over an exact power of ten: one correctly rounded division gives the
-    // double std::from_chars gives.
-    const long long places = count - whole;
-    if (i == text.size() && count <= 19 && significand <= (std::uint64_t{1} << 53) &&
-        places < static_cast<long long>(kTens.size())) {
-        const double magnitude =
-            static_cast<double>(significand) / kTens[static_cast<std::size_t>(places)];
-        return {negative ? -magnitude : magnitude, std::nullopt};
-    }
+namespace {
 
-    long long written = 0;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        const bool minus = i < text.size() && text[i] == '-';
-        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-            ++i;
-        if (i == text.size())
-            return {0.0, ErrorCode::TypeMismatch};
-        for (; i < text.size() && isDigit(text[i]); ++i) // saturated far beyond any double
-            written = std::min(written * 10 + (text[i] - '0'), 1'000'000'000'000LL);
-        written = minus ? -written : written;
-    }
-    if (i != text.size())
-        return {0.0, ErrorCode::TypeMismatch};
-
-    double magnitude = 0.0;
-    const char* last = text.data() + text.size();
-    const auto [end, error] =
-        std::from_chars(text.data() + mantissa, last, magnitude, std::chars_format::general);
-    if (error == std::errc::result_out_of_range) {
-        // Too large for a double is an error; too small is simply zero. The
-        // first significant digit, among the digits, decides.
-        long long first = 0;
-        for (const char c : text.substr(mantissa, mantissaEnd - mantissa)) {
-            if (c != '.' && c != '0')
-                break;
-            first += c == '0' ? 1 : 0;
+// A plain decimal without an exponent whose digits, as a whole number, are
+// at most 2^53 and whose places a power of ten holds exactly ("12.5",
+// "-0.004"): that whole number over that power, one correctly rounded
+// division, which is the double std::from_chars gives. A table reads
+// several numbers a row, nearly all of them such. Anything else: none.
+std::optional<double> plainDecimal(std::string_view text) {
+    const bool negative = text.starts_with('-');
+    if (negative || text.starts_with('+'))
+        text.remove_prefix(1);
+    constexpr std::uint64_t kExact = std::uint64_t{1} << 53;
+    std::uint64_t whole = 0;
+    std::size_t digits = 0;
+    std::size_t places = 0;
+    bool point = false;
+    for (const char c : text) {
+        if (c == '.' && !point) {
+            point = true;
+        } else if (!isDigit(c) || whole > kExact || places == kTens.size() - 1) {
+            return std::nullopt;
+        } else {
+            whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+            ++digits;
+            places += point ? 1 : 0;
         }
-        if (first < count && written + whole - 1 - first >= 0)
+    }
+    if (digits == 0 || whole > kExact)
+        return std::nullopt;
+    const double magnitude = static_cast<double>(whole) / kTens[places];
+    return negative ? -magnitude : magnitude;
+}
+
+} // namespace
+
+TextValue textValue(std::string_view text) {
+    if (const std::optional<double> plain = plainDecimal(trimBlanks(text)))
+        return {*plain, std::nullopt};
+    const std::optional<WrittenNumber> number = readNumber(text);
+    if (!number)
+        return {0.0, ErrorCode::TypeMismatch};
+    double magnitude = 0.0;
+    const char* first = number->mantissa.data() +
+                        (number->mantissa.front() == '+' || number->mantissa.front() == '-');
+    const char* last = number->exponent.data() + number->exponent.size();
+    const auto [end, error] = std::from_chars(first, last, magnitude, std::chars_format::general);
+    if (error == std::errc::result_out_of_range) {
+        // Too large for a double is an error; too small is simply zero.
+        if (!number->digits.empty() && number->power >= 0)
             return {0.0, ErrorCode::Overflow};
         magnitude = 0.0;
     } else if (error != std::errc() || end != last) {
         return {0.0, ErrorCode::TypeMismatch};
     }
-    return {negative ? -magnitude : magnitude, std::nullopt};
+    return {number->negative ? -magnitude : magnitude, std::nullopt};
 }
 
 double textToNumber(std::string_view text) {
