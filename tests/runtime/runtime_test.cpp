@@ -93,6 +93,7 @@ TEST(FittedText, WholeElseCutInTheFractionElseRoundedElseFill) {
           {"exponent rounds up", "9.99E+21", 5, "1E+22"},
           {"fill", "1E-9999999999", 6, "######"},
           {"minus zero", "-0.000", 1, "0"},
+          {"rounded to a whole", "0.6", 1, "1"},
           {"zeros dropped", "1.50000", 4, "1.5"},
           {"letters cut", "Größe", 4, "Grö…"}})
         EXPECT_EQ(fittedText(text, room, characters), shown) << name;

@@ -167,14 +167,17 @@ protected:
                                s.focusable ? "focusable" : "", s.readOnly ? "readOnly" : ""}
                 .join(' ')
                 .simplified();
-        // At the caret, as a screen reader reads a field: "word|character|run".
+        // At the caret, as a screen reader reads a field: "word|character|run",
+        // then the character before the end.
         if (auto* text = face->textInterface(); what == "acc.caret") {
             QStringList read;
             int start = 0, end = 0;
             for (auto kind : {QAccessible::WordBoundary, QAccessible::CharBoundary})
                 read << text->textAtOffset(-2, kind, &start, &end);
             text->attributes(text->cursorPosition(), &start, &end);
-            return (read << text->text(start, end)).join('|');
+            read << text->text(start, end)
+                 << text->textBeforeOffset(-1, QAccessible::CharBoundary, &start, &end);
+            return read.join('|');
         }
         // found in its place on screen
         if (auto* text = face->textInterface(); what == "acc.text")
