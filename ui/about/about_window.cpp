@@ -93,8 +93,12 @@ void AboutWindow::build() {
     setFixedSize(toPixels(kAboutWidthTwips), toPixels(kAboutHeightTwips));
     const BuiltControls built = buildControls(*this, kAboutWindowName, kAboutControls);
     // Tab visits the controls that take the focus in the order of their tab positions.
-    for (std::size_t i = 1; i < built.tabOrder.size(); ++i)
-        QWidget::setTabOrder(built.tabOrder[i - 1], built.tabOrder[i]);
+    QWidget* previous = nullptr;
+    for (QWidget* control : built.tabOrder) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
 
     auto* picture = built.get<QLabel>("picIcon");
     picture->setAccessibleName(mainCaption_ + QStringLiteral(" icon"));
