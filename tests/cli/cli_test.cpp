@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <ios>
 #include <iterator>
 #include <sstream>
 #include <string>
@@ -53,10 +54,10 @@ const Call kCalls[] = {
     {"FieldTooLong", kTable, "camera,n\n5," + std::string(CsvReader::kLongestField + 1, '5') + "\n5,y", 1,
      "\n5," + std::string(CsvReader::kLongestField, '5') + ",,meters,,,,,,line 2: a field longer than 65536 bytes\n5,y,"},
     {"CommaInACommaTable", kTable, "width,distance\n\"1,5\",1", 1, "write the decimal point (1.5)"},
-    {"MarkAndBlankLines", kTable, "\xEF\xBB\xBF\ncamera,width,distance\n5,2,1\r\n\xEF\xBB\xBF\x35,2,1", 1,
-     "5,2,1,,meters,13.888,90,640,\n\xEF\xBB\xBF\x35,2,1,,meters,,,,\"line 4: unknown camera"},
+    {"MarkAndBlankLines", kTable, "\xEF\xBB\xBF" "camera,width,distance\n\n5,2,1\r\n\xEF\xBB\xBF\x35,2,1", 1,
+     ",,,,,,,,\n5,2,1,,meters,13.888,90,640,\n\xEF\xBB\xBF\x35,2,1,,meters,,,,\"line 4: unknown camera"},
     {"TooManyFields", kTable, "camera\n5" + std::string(300, ','), 1, "line 2: more than 256 fields"},
-    {"RepeatedColumn", kTable, "width,Width", 2, "-, line 1: repeated column \"Width\""},
+    {"RepeatedColumn", kTable, "\nwidth,Width", 2, "-, line 2: repeated column \"Width\""},
     {"EmptyFileName", {"--csv", ""}, "", 2, "--csv needs a file name"},
     {"BadCameraBeside", {"--csv", "-", "--camera", "99"}, "camera\n5", 2, "unknown camera \"99\""},
     {"BadWidthBeside", {"--csv", "-", "--width", "x"}, "width\n1", 2, "--width \"x\" is not a number"},
@@ -85,18 +86,29 @@ std::string lines(std::string text) {
 
 TEST(OrbelLens, RunsAsAUserCallsIt) {
     for (const Call& run : kCalls) {
-        std::string_view in = run.in;
-        std::ostringstream out, err;
-        const int status = runLensCli(run.args, from(in, 3), out, err); // input in pieces
-        const std::string written = lines(out.str()), said = lines(err.str());
-        EXPECT_EQ(status, run.status) << run.name;
-        if (run.status == 2)
-            EXPECT_EQ(written + said, "orbel-lens: " + run.says + "\n") << run.name;
-        else
-            EXPECT_TRUE(written.find(run.says) != std::string::npos && said == run.err)
-                << run.name << "\n"
-                << written << said;
+        for (std::size_t piece = 3; piece <= 5; piece += 2) { // input in pieces
+            std::string_view in = run.in;
+            std::ostringstream out, err;
+            const int status = runLensCli(run.args, from(in, piece), out, err);
+            const std::string written = lines(out.str()), said = lines(err.str());
+            EXPECT_EQ(status, run.status) << run.name;
+            if (run.status == 2)
+                EXPECT_EQ(written + said, "orbel-lens: " + run.says + "\n") << run.name;
+            else
+                EXPECT_TRUE(written.find(run.says) != std::string::npos && said == run.err)
+                    << run.name << "\n"
+                    << written << said;
+        }
     }
+}
+
+// Output that cannot be written, a full disk, is an error too.
+TEST(OrbelLens, SaysWhenItCannotWrite) {
+    std::ostringstream out, err;
+    out.setstate(std::ios::badbit);
+    const std::string args[] = {"--version"};
+    EXPECT_EQ(runLensCli(args, nullptr, out, err), 2);
+    EXPECT_EQ(lines(err.str()), "orbel-lens: cannot write the output\n");
 }
 
 // A site table as LibreOffice Calc saved it in German (";", "11,5"), and

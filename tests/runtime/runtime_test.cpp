@@ -32,7 +32,8 @@ TEST(Conversions, TextToNumberTakesPlainDecimalsOnly) {
           {"no leading zero", ".5", 0.5},
           {"view ends at the point", "5.5"sv.substr(0, 2), 5.0},
           {"view ends in the exponent", "1.5e-39"sv.substr(0, 6), 0.0015},
-          {"below the range is 0", "0.000001e-320", 0.0}})
+          {"below the range is 0", "0.000001e-320", 0.0},
+          {"17 digits", "1294265477848373.7", 0x1.26482a83574d7p+50}})
         EXPECT_EQ(textToNumber(text), value) << name;
     const std::tuple<const char*, std::string, ErrorCode> faults[] = {
         {"huge exponent", "1e99999999999999999999", kBig},
