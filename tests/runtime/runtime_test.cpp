@@ -54,6 +54,7 @@ TEST(Conversions, NumberToTextShowsFifteenDigitsAndReadsBack) {
           {"rounds up to an exponent", 999999999999999.9, "1E+15"},
           {"small, plain", 0.00025, "0.00025"},
           {"smaller, exponent", -2.5e-5, "-2.5E-05"},
+          {"two-digit exponent", 1.5e-10, "1.5E-10"},
           {"largest cut", 1.797693134862315e308, "1.79769313486231E+308"},
           {"smallest", std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"}}) {
         EXPECT_EQ(numberToText(value), text) << name;
