@@ -59,6 +59,7 @@ const Call kCalls[] = {
     {"SeparatorOfTheWholeLine", kTable, "a;b;c;d,camera,width,distance,e\n;,5,2,1,", 0, ";,5,2,1,,,meters,13.888"},
     {"TooManyFields", kTable, "camera\n5" + std::string(300, ','), 1, "line 2: more than 256 fields"},
     {"RepeatedColumn", kTable, "\nwidth,Width", 2, "-, line 2: repeated column \"Width\""},
+    {"MalformedHeader", kTable, "\"width", 2, "-, line 1: a quote is not closed"},
     {"EmptyFileName", {"--csv", ""}, "", 2, "--csv needs a file name"},
     {"BadCameraBeside", {"--csv", "-", "--camera", "99"}, "camera\n5", 2, "unknown camera \"99\""},
     {"BadWidthBeside", {"--csv", "-", "--width", "x"}, "width\n1", 2, "--width \"x\" is not a number"},
