@@ -315,41 +315,9 @@ std::string numberToText(double value) {
     if (!fifteenInIntegers(magnitude, number))
         fifteenDigits(magnitude, number);
 
-    // As plainText and exponentText write it, in one buffer: at most a sign,
-    // 15 digits, a point and "0.000" or "E+308".
-    std::array<char, 32> text{};
-    char* at = text.data();
-    if (value < 0)
-        *at++ = '-';
-    const char* digits = number.digits.data();
-    const int count = number.count;
-    const int power = number.power;
-    if (power >= 15 || power < -4) {
-        *at++ = digits[0];
-        if (count > 1) {
-            *at++ = '.';
-            at = std::copy(digits + 1, digits + count, at);
-        }
-        *at++ = 'E';
-        *at++ = power < 0 ? '-' : '+';
-        const int size = power < 0 ? -power : power;
-        if (size < 10)
-            *at++ = '0';
-        at = std::to_chars(at, text.data() + text.size(), size).ptr;
-    } else if (power < 0) {
-        *at++ = '0';
-        *at++ = '.';
-        at = std::fill_n(at, -power - 1, '0');
-        at = std::copy(digits, digits + count, at);
-    } else if (count > power + 1) {
-        at = std::copy(digits, digits + power + 1, at);
-        *at++ = '.';
-        at = std::copy(digits + power + 1, digits + count, at);
-    } else {
-        at = std::copy(digits, digits + count, at);
-        at = std::fill_n(at, power + 1 - count, '0');
-    }
-    return {text.data(), static_cast<std::size_t>(at - text.data())};
+    const std::string_view digits(number.digits.data(), static_cast<std::size_t>(number.count));
+    return number.power >= 15 || number.power < -4 ? exponentText(value < 0, digits, number.power)
+                                                   : plainText(value < 0, digits, number.power);
 }
 
 std::string plainText(bool negative, std::string_view digits, long long power) {
