@@ -61,13 +61,16 @@ std::optional<WrittenNumber> readNumber(std::string_view text) {
     text = trimBlanks(text);
     WrittenNumber number;
     std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+    const auto nextIs = [&](std::string_view any) {
+        return i < text.size() && any.find(text[i]) != std::string_view::npos;
+    };
+    if (nextIs("+-"))
         number.negative = text[i++] == '-';
     std::string all;
     long long whole = 0; // digits before the point
     for (; i < text.size() && isDigit(text[i]); ++i, ++whole)
         all += text[i];
-    if (i < text.size() && text[i] == '.')
+    if (nextIs("."))
         for (++i; i < text.size() && isDigit(text[i]); ++i)
             all += text[i];
     if (all.empty())
@@ -76,10 +79,10 @@ std::optional<WrittenNumber> readNumber(std::string_view text) {
     number.exponent = text.substr(i);
 
     long long written = 0;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    if (nextIs("eE")) {
         ++i;
-        const bool minus = i < text.size() && text[i] == '-';
-        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        const bool minus = nextIs("-");
+        if (nextIs("+-"))
             ++i;
         if (i == text.size())
             return std::nullopt;
@@ -99,47 +102,39 @@ std::optional<WrittenNumber> readNumber(std::string_view text) {
     return number;
 }
 
-namespace {
-
-// A plain decimal without an exponent whose digits, as a whole number, are
-// at most 2^53 and whose places a power of ten holds exactly ("12.5",
-// "-0.004"): that whole number over that power, one correctly rounded
-// division, which is the double std::from_chars gives. A table reads
-// several numbers a row, nearly all of them such. Anything else: none.
 std::optional<double> plainDecimal(std::string_view text) {
     const bool negative = text.starts_with('-');
     if (negative || text.starts_with('+'))
         text.remove_prefix(1);
+    if (text.empty() || text == ".")
+        return std::nullopt;
     constexpr std::uint64_t kExact = std::uint64_t{1} << 53;
     std::uint64_t whole = 0;
-    std::size_t digits = 0;
     std::size_t places = 0;
     bool point = false;
     for (const char c : text) {
         if (c == '.' && !point) {
             point = true;
-        } else if (!isDigit(c) || whole > kExact || places == kTens.size() - 1) {
+        } else if (!isDigit(c) || places == kTens.size() - 1) {
             return std::nullopt;
         } else {
             whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
-            ++digits;
             places += point ? 1 : 0;
+            if (whole > kExact)
+                return std::nullopt;
         }
     }
-    if (digits == 0 || whole > kExact)
-        return std::nullopt;
+    // One correctly rounded division, which is the double from_chars gives.
     const double magnitude = static_cast<double>(whole) / kTens[places];
     return negative ? -magnitude : magnitude;
 }
-
-} // namespace
 
 TextValue textValue(std::string_view text) {
     if (const std::optional<double> plain = plainDecimal(trimBlanks(text)))
         return {*plain, std::nullopt};
     const std::optional<WrittenNumber> number = readNumber(text);
     if (!number)
-        return {0.0, ErrorCode::TypeMismatch};
+        return {.error = ErrorCode::TypeMismatch};
     double magnitude = 0.0;
     const char* first = number->mantissa.data() +
                         (number->mantissa.front() == '+' || number->mantissa.front() == '-');
@@ -148,10 +143,10 @@ TextValue textValue(std::string_view text) {
     if (error == std::errc::result_out_of_range) {
         // Too large for a double is an error; too small is simply zero.
         if (!number->digits.empty() && number->power >= 0)
-            return {0.0, ErrorCode::Overflow};
+            return {.error = ErrorCode::Overflow};
         magnitude = 0.0;
     } else if (error != std::errc() || end != last) {
-        return {0.0, ErrorCode::TypeMismatch};
+        return {.error = ErrorCode::TypeMismatch};
     }
     return {number->negative ? -magnitude : magnitude, std::nullopt};
 }
@@ -177,10 +172,11 @@ struct Digits {
 // the "e", and the exponent after it.
 void readScientific(std::string_view text, Digits& out) {
     const std::size_t e = text.find('e');
-    out.count = 0;
+    std::size_t count = 0;
     for (const char c : text.substr(0, e))
         if (isDigit(c))
-            out.digits[static_cast<std::size_t>(out.count++)] = c;
+            out.digits[count++] = c;
+    out.count = static_cast<int>(count);
     int exponent = 0;
     for (const char c : text.substr(e + 2))
         exponent = exponent * 10 + (c - '0');

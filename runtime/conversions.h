@@ -23,6 +23,13 @@ struct TextValue {
 };
 TextValue textValue(std::string_view text);
 
+// The quick reading textValue tries first, for the numbers a table is full
+// of: a plain decimal ("12.5", "-0.004") with no blanks or exponent, whose
+// digits as a whole number are at most 2^53 and whose places are at most 22,
+// so that it is that whole number over an exact power of ten. Anything else:
+// none, for the full reading.
+std::optional<double> plainDecimal(std::string_view text);
+
 // Blanks are what may stand around a number: spaces and tabs. The text
 // without the blanks at its ends.
 std::string_view trimBlanks(std::string_view text);

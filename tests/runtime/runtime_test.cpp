@@ -43,6 +43,15 @@ TEST(Conversions, TextToNumberTakesPlainDecimalsOnly) {
         {"a million digits", std::string(1'000'000, '9'), kBig}};
     for (const auto& [name, text, error] : faults)
         EXPECT_EQ(raised([&] { textToNumber(text); }), error) << name;
+    // the quick reading: what a table is full of, up to 2^53 and 22 places
+    for (auto [text, taken] : {std::pair{"+.5", true},
+                               {"-9007199254740992", true},
+                               {"9007199254740993", false},
+                               {"0.0000000000000000000001", true},
+                               {"0.00000000000000000000001", false},
+                               {".", false},
+                               {"1e5", false}})
+        EXPECT_EQ(plainDecimal(text).has_value(), taken) << text;
 }
 
 // At most 15 significant digits, read back as the very same text; the largest
@@ -55,6 +64,9 @@ TEST(Conversions, NumberToTextShowsFifteenDigitsAndReadsBack) {
           {"small, plain", 0.00025, "0.00025"},
           {"smaller, exponent", -2.5e-5, "-2.5E-05"},
           {"two-digit exponent", 1.5e-10, "1.5E-10"},
+          {"rounded up, lowest bits", 1.134567890123446789e-4, "0.000113456789012345"},
+          {"15th digit tied, up to even", 100000000000001.5, "100000000000002"},
+          {"three quarters up", 100000000000000.75, "100000000000001"},
           {"largest cut", 1.797693134862315e308, "1.79769313486231E+308"},
           {"smallest", std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"}}) {
         EXPECT_EQ(numberToText(value), text) << name;
