@@ -47,7 +47,7 @@ private:
 // The numbers of the current field texts. The formulas below take their
 // operands one statement at a time, in the order the formula names them:
 // that order decides which field a fault is reported on. The first fault is
-// kept, and the formula runs on to its end with a stand-in of 1 for the
+// kept, and the formula runs on to its end with a stand-in of zero for the
 // faulty number, its result unused: a failing row costs no more than a
 // computed one, where a throw would cost many times that.
 class Operands {
@@ -91,7 +91,7 @@ private:
         if (!faulted_)
             fault_ = fault;
         faulted_ = true;
-        return 1.0;
+        return {}; // the stand-in
     }
 
     const LensFields& fields_;

@@ -80,7 +80,7 @@ enum Option : int {
     Version,
     Help = 'h'
 };
-constexpr std::array<::option, 11> kOptions = {{
+constexpr auto kOptions = std::to_array<::option>({
     {"camera", required_argument, nullptr, Camera},
     {"resolution", required_argument, nullptr, Resolution},
     {"units", required_argument, nullptr, Units},
@@ -92,7 +92,8 @@ constexpr std::array<::option, 11> kOptions = {{
     {"list-cameras", no_argument, nullptr, ListCameras},
     {"version", no_argument, nullptr, Version},
     {"help", no_argument, nullptr, Help},
-}};
+    {}, // where getopt_long's list ends
+});
 
 constexpr std::size_t slot(int option) {
     return static_cast<std::size_t>(option);
@@ -129,12 +130,9 @@ Options parse(std::span<const std::string> args) {
         argv.push_back(text.data());
     argv.push_back(nullptr);
     const int argc = static_cast<int>(argv.size() - 1);
-    std::array<::option, kOptions.size() + 1> longOptions{};
-    std::copy(kOptions.begin(), kOptions.end(), longOptions.begin());
     optind = 0; // a fresh scan, whoever scanned before
     opterr = 0;
-    for (int got;
-         (got = getopt_long(argc, argv.data(), ":h", longOptions.data(), nullptr)) != -1;) {
+    for (int got; (got = getopt_long(argc, argv.data(), ":h", kOptions.data(), nullptr)) != -1;) {
         const std::string value = optarg ? optarg : "";
         switch (got) {
         case '?':

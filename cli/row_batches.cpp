@@ -166,15 +166,12 @@ void runBatches(const FillBatch& fill, const BatchWork& work, const BatchWork& d
         }
         if (!more)
             return;
-        std::unique_ptr<RowBatch> batch;
-        if (spare.empty()) {
-            batch = std::make_unique<RowBatch>();
-        } else {
-            batch = std::move(spare.back());
-            spare.pop_back();
-            batch->clear();
-        }
-        more = fill(*batch);
+        // The next batch: a spare one, cleared, or a new one.
+        if (spare.empty())
+            spare.push_back(std::make_unique<RowBatch>());
+        RowBatch& batch = *spare.back();
+        batch.clear();
+        more = fill(batch);
         if (!workers && more && cores >= 2) {
             try {
                 workers.emplace(work, cores);
@@ -183,13 +180,13 @@ void runBatches(const FillBatch& fill, const BatchWork& work, const BatchWork& d
             }
         }
         if (!workers) {
-            work(*batch);
-            done(*batch);
-            spare.push_back(std::move(batch));
+            work(batch);
+            done(batch);
             continue;
         }
-        workers->submit(*batch);
-        inFlight.push_back(std::move(batch));
+        workers->submit(batch);
+        inFlight.push_back(std::move(spare.back()));
+        spare.pop_back();
     }
 }
 

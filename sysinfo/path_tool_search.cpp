@@ -18,17 +18,17 @@ std::optional<std::string> PathToolSearch::findTool() {
     const char* environment = std::getenv("PATH");
     const std::string searchPath = searchPath_ ? *searchPath_ : environment ? environment : "";
     std::vector<std::string> folders;
-    for (std::size_t start = 0; start <= searchPath.size();) {
-        std::size_t end = searchPath.find(':', start);
-        if (end == std::string::npos)
-            end = searchPath.size();
-        std::string folder(searchPath.substr(start, end - start));
+    for (std::string_view rest = searchPath;;) {
+        const std::size_t end = rest.find(':');
+        std::string folder(rest.substr(0, end));
         if (!folder.empty() && folder.front() == '/') {
             if (folder.back() != '/')
                 folder += '/';
             folders.push_back(std::move(folder));
         }
-        start = end + 1;
+        if (end == std::string_view::npos)
+            break;
+        rest.remove_prefix(end + 1);
     }
     for (const std::string_view tool : kToolNames)
         for (const std::string& folder : folders) {

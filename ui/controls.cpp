@@ -7,6 +7,7 @@
 #include "ui/window_look.h"
 
 #include <QApplication>
+#include <QList>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -75,14 +76,14 @@ QString tipText(const QString& text, const QFontMetrics& metrics, const QRect& s
     const int lines = std::max(2, screen.height() * 2 / 3 / metrics.lineSpacing());
     QString tip;
     int line = 1, used = 0;
-    for (qsizetype i = 0; i < text.size();) {
-        const qsizetype units = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        const QString glyph = text.mid(i, units);
+    const QList<uint> characters = text.toUcs4();
+    for (const char32_t character : characters) {
+        const QString glyph = QString::fromUcs4(&character, 1);
         const int advance = metrics.horizontalAdvance(glyph);
         if (used > 0 && used + advance > screen.width() / 2) {
             if (++line == lines) {
                 tip += QStringLiteral("…\n(%1 characters in all: click into the field to see them)")
-                           .arg(text.toUcs4().size());
+                           .arg(characters.size());
                 break;
             }
             tip += QLatin1Char('\n');
@@ -90,7 +91,6 @@ QString tipText(const QString& text, const QFontMetrics& metrics, const QRect& s
         }
         tip += glyph;
         used += advance;
-        i += units;
     }
     // Typed text is shown as typed, never read as markup.
     return Qt::mightBeRichText(tip) ? Qt::convertFromPlainText(tip, Qt::WhiteSpacePre) : tip;

@@ -284,7 +284,7 @@ bool MainWindow::focusNextPrevChild(bool next) {
             return true;
         }
     }
-    return false;
+    return QWidget::focusNextPrevChild(next);
 }
 
 } // namespace orbel
