@@ -304,8 +304,6 @@ bool fifteenInIntegers(double magnitude, Digits& out) {
 std::string numberToText(double value) {
     if (!std::isfinite(value))
         throw RunTimeError(ErrorCode::Overflow);
-    if (value == 0.0)
-        return "0";
     const double magnitude = std::fabs(value);
     Digits number;
     if (!fifteenInIntegers(magnitude, number))
