@@ -447,6 +447,16 @@ double correctlyRoundedAtan(double x) {
     });
 }
 
+ArctangentTry quickArctangent(double a) {
+    const Dd r = quickAtan(reduce(a), constants());
+    return {r.hi, r.lo};
+}
+
+ArctangentTry accurateArctangent(double a) {
+    const Dd r = accurateAtan(reduce(a), constants());
+    return {r.hi, r.lo};
+}
+
 double multiPrecisionAtan(double x) {
     return roundedAtan(x, [](double a) { return nearestDouble(fixedAtan(a)); });
 }

@@ -13,4 +13,15 @@ double correctlyRoundedAtan(double x);
 // path falls back on: tens of microseconds a call, for the tests.
 double multiPrecisionAtan(double x);
 
+// The fast path's two tries at atan(a) for 2^-27 <= a < 2^53, each an
+// unevaluated sum hi + lo: the first within 2^-65 of the true value, the
+// second within 2^-92 (relative). The rounding test of each relies on
+// that bound; the tests check it.
+struct ArctangentTry {
+    double hi = 0.0;
+    double lo = 0.0;
+};
+ArctangentTry quickArctangent(double a);
+ArctangentTry accurateArctangent(double a);
+
 } // namespace orbel
