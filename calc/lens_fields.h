@@ -53,10 +53,10 @@ inline constexpr std::array<FieldRow, 5> kFields = {{
 // clang-format on
 
 constexpr bool fieldsInOrder() {
+    bool inOrder = true;
     for (std::size_t i = 0; i < kFields.size(); ++i)
-        if (kFields[i].field != static_cast<Field>(i))
-            return false;
-    return true;
+        inOrder &= kFields[i].field == static_cast<Field>(i);
+    return inOrder;
 }
 static_assert(fieldsInOrder());
 

@@ -48,14 +48,10 @@ constexpr std::array<Preset, kPresetCount> kPresets = {{
 
 // Each page has one first choice: the camera a page turn selects.
 constexpr bool oneFirstChoicePerPage() {
-    for (const Page page : {Page::First, Page::Second}) {
-        int choices = 0;
-        for (const Preset& preset : kPresets)
-            choices += preset.page == page && preset.firstChoice ? 1 : 0;
-        if (choices != 1)
-            return false;
-    }
-    return true;
+    std::array<int, 2> choices{}; // on the first page, on the second
+    for (const Preset& preset : kPresets)
+        choices[static_cast<std::size_t>(preset.page)] += preset.firstChoice ? 1 : 0;
+    return choices == std::array{1, 1};
 }
 static_assert(oneFirstChoicePerPage());
 

@@ -38,10 +38,10 @@ inline constexpr std::array<FieldUnit, 3> kFieldUnits = {{
 // clang-format on
 
 constexpr bool unitSystemsInOrder() {
+    bool inOrder = true;
     for (std::size_t i = 0; i < kUnitSystems.size(); ++i)
-        if (kUnitSystems[i].units != static_cast<Units>(i))
-            return false;
-    return true;
+        inOrder &= kUnitSystems[i].units == static_cast<Units>(i);
+    return inOrder;
 }
 static_assert(unitSystemsInOrder());
 

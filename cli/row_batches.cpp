@@ -58,7 +58,8 @@ void RowBatch::clear() {
 
 namespace {
 
-// Threads that take batches from a queue and mark each finished.
+// Threads that take batches from a queue and mark each finished; like its
+// lock, never copied.
 class Workers {
 public:
     // Throws, with no thread left running, when not one thread starts.
@@ -72,8 +73,6 @@ public:
                 throw;
         }
     }
-    Workers(const Workers&) = delete;
-    Workers& operator=(const Workers&) = delete;
 
     ~Workers() {
         {

@@ -8,9 +8,7 @@
 namespace orbel {
 
 bool isOrdinaryFile(const std::string& path) {
-    if (path.empty())
-        return false;
-    std::error_code error;
+    std::error_code error; // an empty path is no file either
     return std::filesystem::is_regular_file(std::filesystem::path(path), error);
 }
 
@@ -30,7 +28,7 @@ bool isFullPath(const std::string& path) {
         share == std::string::npos ? share : path.find_first_of("\\/", share + 1);
     return share > 2 && file != std::string::npos && file > share + 1 && file + 1 < path.size();
 #else
-    return path.size() > 1 && path.front() == '/';
+    return path.starts_with('/');
 #endif
 }
 

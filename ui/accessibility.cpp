@@ -72,7 +72,6 @@ public:
         state.focusable = state.focusable && field()->isEnabled();
         state.editable = typable;
         state.readOnly = !typable;
-        state.passwordEdit = field()->echoMode() != QLineEdit::Normal;
         state.selectableText = true;
         return state;
     }

@@ -34,20 +34,19 @@ constexpr int toPixels(int twips) {
 // A window's description stands on whole pixels, and no two of its controls
 // share a tab position.
 constexpr bool onWholePixels(std::initializer_list<int> twips) {
+    bool whole = true;
     for (int value : twips)
-        if (value % kTwipsPerPixel != 0)
-            return false;
-    return true;
+        whole &= value % kTwipsPerPixel == 0;
+    return whole;
 }
 template <typename Rows> constexpr bool wellFormed(const Rows& rows) {
+    bool formed = true;
     for (const auto& row : rows) {
-        if (!onWholePixels({row.left, row.top, row.width, row.height}))
-            return false;
+        formed &= onWholePixels({row.left, row.top, row.width, row.height});
         for (const auto& other : rows)
-            if (&other != &row && other.tab == row.tab)
-                return false;
+            formed &= &other == &row || other.tab != row.tab;
     }
-    return true;
+    return formed;
 }
 
 // The windows' font at this pixel size.

@@ -1,5 +1,6 @@
 // Windows only: a finished Calculate raised as a UI Automation notification,
 // through calls looked up in uiautomationcore.dll where Windows has them.
+#ifdef _WIN32 // the build compiles it for Windows alone
 #include "windows_notification.h"
 
 #include <QString>
@@ -58,3 +59,5 @@ void raiseNotification(QWidget* window, const QString& line) {
 }
 
 } // namespace orbel
+
+#endif

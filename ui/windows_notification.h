@@ -4,6 +4,7 @@
 // screen readers listen to. Qt 6.4 hands them a notification only as a name
 // change, which they leave unsaid.
 
+#ifdef _WIN32
 #include <windows.h>
 
 #include <oleauto.h>
@@ -40,3 +41,5 @@ struct NotificationCalls {
 NotificationCalls& notificationCalls();
 
 } // namespace orbel
+
+#endif
