@@ -93,8 +93,7 @@ TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
     fs::create_directories(folder);
     const fs::path started = fs::current_path();
     fs::current_path(root);
-    for (const std::string& file :
-         {tool, inFolder, std::string("26"), std::string("msinfo32.exe"), relative})
+    for (const std::string& file : {tool, inFolder, relative})
         std::ofstream(file) << "x";
     const struct {
         const char* name;
@@ -107,8 +106,6 @@ TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
                 {"folder alone", 0, "", 1, folder + z, inFolder},
                 {"expandable string", 2, tool, 1, folder, no},
                 {"empty path", 1, "", 1, folder, no},
-                {"a number", 4, {"\x1a\0\0\0", 4}, 0, "", no},
-                {"bare file name", 1, "msinfo32.exe", 1, folder, no},
                 {"relative path", 1, relative, 1, folder, no},
                 {"relative folder", 0, "", 1, "f", no},
                 {"path fills the buffer", 1, x1024.substr(1) + z, 1, folder, no},
