@@ -130,7 +130,8 @@ TEST_F(WindowTest, SixCamerasTakeACustomResolution) {
           "Sensor=13.568;Option16=Giga 1024"},
          {"Enter asks too", "click Option4;answer 100;key Option4 Return",
           "Sensor=2.17;Option4=Dalo 100"},
-         {"Enter on the others", "key Option7 Return;key Option15 Return", "box="},
+         {"Enter on the others, other keys",
+          "key Option7 Return;key Option15 Return;click Option15;key Option15 A", "box="},
          {"refusals change nothing",
           "escape;double Option15;answer 0;double Option15;answer -10;double Option15;answer "
           "1000001;double Option15",
