@@ -54,8 +54,9 @@ inline constexpr std::array<FieldRow, 5> kFields = {{
 
 constexpr bool fieldsInOrder() {
     bool inOrder = true;
-    for (std::size_t i = 0; i < kFields.size(); ++i)
-        inOrder &= kFields[i].field == static_cast<Field>(i);
+    int i = 0;
+    for (const FieldRow& row : kFields)
+        inOrder &= row.field == static_cast<Field>(i++);
     return inOrder;
 }
 static_assert(fieldsInOrder());

@@ -82,12 +82,12 @@ LensAnswer solve(const LensRequest& request) {
     }
     // Only a computed row has a width that reads; a zero one has no
     // quotient, nor one too small for it.
-    const double width = pixels == 0.0 || fields.width.empty() ? 0.0 : textToNumber(fields.width);
-    try {
-        if (width != 0.0)
-            answer.pixelsPerUnit = numberToText(quotient(pixels, width));
-    } catch (const RunTimeError&) { // NOLINT(bugprone-empty-catch)
-        // The column stays blank.
+    if (pixels != 0.0 && !fields.width.empty()) {
+        try {
+            answer.pixelsPerUnit = numberToText(quotient(pixels, textToNumber(fields.width)));
+        } catch (const RunTimeError&) { // NOLINT(bugprone-empty-catch)
+            // The column stays blank.
+        }
     }
     return answer;
 }

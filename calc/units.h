@@ -39,8 +39,9 @@ inline constexpr std::array<FieldUnit, 3> kFieldUnits = {{
 
 constexpr bool unitSystemsInOrder() {
     bool inOrder = true;
-    for (std::size_t i = 0; i < kUnitSystems.size(); ++i)
-        inOrder &= kUnitSystems[i].units == static_cast<Units>(i);
+    int i = 0;
+    for (const UnitSystem& system : kUnitSystems)
+        inOrder &= system.units == static_cast<Units>(i++);
     return inOrder;
 }
 static_assert(unitSystemsInOrder());

@@ -3,6 +3,7 @@
 #include "csv.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstring>
 #include <memory>
@@ -27,11 +28,11 @@ CsvReader::CsvReader(Source source, char separator)
 // The first line whole in the buffer, as far as the buffer holds it: the
 // separator it holds most of outside quotes.
 void CsvReader::detectSeparator() {
-    const std::string_view candidates = ",;\t";
-    std::size_t counts[3] = {};
+    constexpr std::string_view candidates = ",;\t";
+    std::array<std::size_t, candidates.size()> counts{};
     for (const char* c = at_;;) {
         bool quoted = false;
-        std::fill(counts, counts + 3, 0);
+        counts = {};
         for (c = at_; c < end_ && (quoted || (*c != '\n' && *c != '\r')); ++c) {
             quoted = quoted != (*c == '"');
             const std::size_t which = candidates.find(*c);
@@ -48,7 +49,7 @@ void CsvReader::detectSeparator() {
         end_ = at_ + kept + read;
     }
     separator_ =
-        candidates[static_cast<std::size_t>(std::max_element(counts, counts + 3) - counts)];
+        candidates[static_cast<std::size_t>(std::ranges::max_element(counts) - counts.begin())];
 }
 
 bool CsvReader::refill() {
@@ -232,8 +233,7 @@ void CsvWriter::endRecord() {
 
 void CsvWriter::flush() {
     if (used_ != 0)
-        sink_({buffer_.get(), used_});
-    used_ = 0;
+        sink_({buffer_.get(), std::exchange(used_, 0)});
 }
 
 } // namespace orbel

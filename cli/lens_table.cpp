@@ -282,12 +282,13 @@ TableOutcome fillTable(CsvReader& reader, const CsvWriter::Sink& sink,
     const auto work = [&layout, separator](RowBatch& batch) {
         RowScratch scratch;
         CsvWriter writer([&batch](std::string_view text) { batch.written += text; }, separator);
+        bool failed = false;
         for (const RowBatch::Row& record : batch.rows()) {
             batch.fieldsOf(record, scratch.fields);
-            if (!writeRow(layout, record, scratch.fields, writer, scratch))
-                batch.failed = true;
+            failed |= !writeRow(layout, record, scratch.fields, writer, scratch);
         }
         writer.flush();
+        batch.failed = failed;
     };
     const auto done = [&](RowBatch& batch) {
         if (!headerText.empty())

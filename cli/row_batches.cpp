@@ -51,9 +51,7 @@ void RowBatch::clear() {
     texts_.clear();
     ends_.clear();
     written.clear();
-    failed = false;
-    error = nullptr;
-    finished = false;
+    finished = false; // an error ends the run: no batch with one is reused
 }
 
 namespace {

@@ -30,6 +30,7 @@ public:
     const std::vector<Row>& rows() const { return rows_; }
     // A row's fields, valid until the batch is cleared.
     void fieldsOf(const Row& row, std::vector<std::string_view>& fields) const;
+    // Empties it for the next records; the work sets `failed` anew.
     void clear();
 
     std::string written;

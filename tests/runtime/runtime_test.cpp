@@ -65,8 +65,8 @@ TEST(Conversions, NumberToTextShowsFifteenDigitsAndReadsBack) {
           {"two-digit exponent", 1.5e-10, "1.5E-10"},
           {"rounded up, lowest bits", 1.134567890123446789e-4, "0.000113456789012345"},
           {"just above a power", 0.001005, "0.001005"},
-          {"15th digit tied, to even", 100000000000002.5, "100000000000002"},
-          {"tied at the lowest bits", 0x35p-19, "0.000101089477539062"},
+          {"tie to even", 100000000000002.5, "100000000000002"},
+          {"tie, lowest bits", 0x35p-19, "0.000101089477539062"},
           {"three quarters up", 100000000000000.75, "100000000000001"},
           {"largest cut", 1.797693134862315e308, "1.79769313486231E+308"},
           {"smallest", std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"}}) {
