@@ -70,11 +70,14 @@ struct StandardUserRegistry : Registry {
 };
 
 // What pressing System Info starts (as the system's starter would, only an
-// ordinary file), or "-" and whatever it started when it says unavailable.
+// ordinary file with something in it), or "-" and whatever it started when it
+// says unavailable.
 std::string pressSysInfo(ToolSearch&& search) {
     struct : ProgramStarter {
         void start(const std::string& path) override {
-            started = isOrdinaryFile(path) ? path : throw RunTimeError(ErrorCode::FileNotFound);
+            started = isOrdinaryFile(path) && fs::file_size(path)
+                          ? path
+                          : throw RunTimeError(ErrorCode::FileNotFound);
         }
         std::string started;
     } starter;
@@ -95,6 +98,7 @@ TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
     fs::current_path(root);
     for (const std::string& file : {tool, inFolder, relative})
         std::ofstream(file) << "x";
+    std::ofstream(root / "empty");
     const struct {
         const char* name;
         std::uint32_t pathType;
@@ -103,6 +107,7 @@ TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
         std::string folder, shows;
     } rows[] = {{"neither", 0, "", 0, "", no},
                 {"path without its NUL", 1, tool, 1, folder + z, tool},
+                {"a tool that will not start", 1, (root / "empty").string(), 1, folder, no},
                 {"folder alone", 0, "", 1, folder + z, inFolder},
                 {"expandable string", 2, tool, 1, folder, no},
                 {"empty path", 1, "", 1, folder, no},

@@ -168,7 +168,7 @@ protected:
                 .join(' ')
                 .simplified();
         // At the caret, as a screen reader reads a field: "word|character|run",
-        // then the character before the end.
+        // then the character before the end, then nothing from before the start.
         if (auto* text = face->textInterface(); what == "acc.caret") {
             QStringList read;
             int start = 0, end = 0;
@@ -176,7 +176,8 @@ protected:
                 read << text->textAtOffset(-2, kind, &start, &end);
             text->attributes(text->cursorPosition(), &start, &end);
             read << text->text(start, end)
-                 << text->textBeforeOffset(-1, QAccessible::CharBoundary, &start, &end);
+                 << text->textBeforeOffset(-1, QAccessible::CharBoundary, &start, &end)
+                 << text->text(-1, 1);
             return read.join('|');
         }
         // found in its place on screen
