@@ -107,7 +107,7 @@ TEST(SysInfoLauncher, FindsTheToolThroughEitherKeyOrSaysItIsUnavailable) {
         std::string folder, shows;
     } rows[] = {{"neither", 0, "", 0, "", no},
                 {"path without its NUL", 1, tool, 1, folder + z, tool},
-                {"a tool that will not start", 1, (root / "empty").string(), 1, folder, no},
+                {"a tool that won't start", 1, (root / "empty").string(), 1, folder, no},
                 {"folder alone", 0, "", 1, folder + z, inFolder},
                 {"expandable string", 2, tool, 1, folder, no},
                 {"empty path", 1, "", 1, folder, no},
