@@ -69,7 +69,7 @@ const Call kCalls[] = {
     {"BadSeparator", {"--csv", "-", "--separator", "x"}, "", 2, "--separator is , ; or tab, not \"x\""},
     {"DashDash", {"--", "--width"}, "", 2, "unexpected argument --width"},
     {"List", {"--list-cameras"}, "", 0,
-     "takes --resolution\n 9   Hexa /Pask 1280x1024                    15.36 mm  page 2\n10  "},
+     "1  takes --resolution\n 9   Hexa /Pask 1280x1024                    15.36 mm  page 2\n10  "},
     {"One", {"--units", "feet", "--width", "0.25", "--distance=11.5"}, "", 0, "11.5 Ft\nLens f: 1277.696 mm\n"},
     {"OneFails", {"--width", "1,5", "--distance", "10"}, "", 1, "Lens f:\n",
      "Cannot calculate Lens f: Object Width is not a number: write the decimal point (1.5), not a comma.\n"},
