@@ -48,7 +48,7 @@ TEST_F(WindowTest, CalculateFillsTheEmptyFieldInEachUnitSystem) {
          {"Enter on Calculate", "Dist=10;Fmm=35;key Command1 Return", "Wdth=7.936"},
          {"failure empties FOV", "Dist=10;Fmm=35;click Command1;Fmm=;Wdth=0;click Command1",
           "Fmm=;FOV="},
-         {"caret at the end", "Fmm=1.5", "Fmm.acc.caret=1.5||1.5|5|"},
+         {"caret at the end", "Fmm=1e-3", "Fmm.acc.caret=3||1e-3|3|"},
          {"caret inside", "Fmm=25;key Fmm Left", "Fmm.acc.caret=25|5|25|5|"}});
 }
 
