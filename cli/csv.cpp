@@ -22,7 +22,8 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 CsvReader::CsvReader(Source source, char separator)
     : source_(std::move(source))
-    , separator_(separator)
+    , separator_(separator != 0 ? separator : ',')
+    , detect_(separator == 0)
     , buffer_(kChunk) {}
 
 // The first line whole in the buffer, as far as the buffer holds it: the
@@ -50,6 +51,7 @@ void CsvReader::detectSeparator() {
     }
     separator_ =
         candidates[static_cast<std::size_t>(std::ranges::max_element(counts) - counts.begin())];
+    detect_ = false;
 }
 
 bool CsvReader::refill() {
@@ -117,7 +119,7 @@ CsvReader::Status CsvReader::next() {
     count_ = 0;
     if (atEnd())
         return Status::End;
-    if (separator_ == 0)
+    if (detect_)
         detectSeparator();
     recordLine_ = line_;
     for (;;) {

@@ -34,7 +34,7 @@ public:
     long long line() const { return recordLine_; } // where the record began
     std::string_view problem() const { return problem_; }
     // The one given, or found in the first record; a comma before that.
-    char separator() const { return separator_ != 0 ? separator_ : ','; }
+    char separator() const { return separator_; }
 
     // A field is cut here, and its record is malformed.
     static constexpr std::size_t kLongestField = 65536;
@@ -50,6 +50,7 @@ private:
 
     Source source_;
     char separator_;
+    bool detect_; // none was given: the first record says
     std::vector<char> buffer_;
     const char* at_ = nullptr;
     const char* end_ = nullptr;

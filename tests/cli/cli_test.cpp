@@ -60,6 +60,7 @@ const Call kCalls[] = {
     {"TooManyFieldsThenTooLong", kTable, "camera\n5" + std::string(300, ',') + std::string(CsvReader::kLongestField + 1, '5'), 1, "line 2: more than 256 fields"},
     {"RepeatedColumn", kTable, "\nwidth,Width", 2, "-, line 2: repeated column \"Width\""},
     {"MalformedHeader", kTable, "\"width", 2, "-, line 1: a quote is not closed"},
+    {"Empty", kTable, "", 0, ","},
     {"EmptyFileName", {"--csv", ""}, "", 2, "--csv needs a file name"},
     {"BadCameraBeside", {"--csv", "-", "--camera", "99"}, "camera\n5", 2, "unknown camera \"99\""},
     {"BadWidthBeside", {"--csv", "-", "--width", "x"}, "width\n1", 2, "--width \"x\" is not a number"},
@@ -98,8 +99,7 @@ TEST(OrbelLens, RunsAsAUserCallsIt) {
                 EXPECT_EQ(written + said, "orbel-lens: " + run.says + "\n") << run.name;
             else
                 EXPECT_TRUE(written.find(run.says) != std::string::npos && said == run.err)
-                    << run.name << "\n"
-                    << written << said;
+                    << run.name << "\n" + written << said;
         }
     }
 }
